@@ -1,0 +1,167 @@
+// A recording stand-in for the game window: it keeps every control's state as the real
+// window would and logs every operation, so tests can count passes and repaints and
+// check the order of what the player would see.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "window/WindowOps.h"
+
+namespace batonnets::test {
+
+enum class Op {
+    CreateStick, ShowStick, SetStickLeft, MoveStick, MoveLid, RepaintWindow, RepaintLid, Pace,
+    SetBoard, Text, Color, Flag, JouerEnabled, JoueEnabled, Sleep, End, Reseed, Draw
+};
+
+struct Event {
+    Op op;
+    int i = 0;      // stick index, board, enabled flag, milliseconds
+    float x = 0;    // left edge
+    float y = 0;    // top edge
+    std::string text{};
+    Couleur color = 0;
+};
+
+struct Stick {
+    bool exists = false;
+    bool shown = false;
+    float left = 0, top = 0;
+};
+
+class FakeWindow : public WindowOps {
+public:
+    FakeWindow() {
+        sticks[0] = {true, true, 18.0f, 36.0f}; // stick 0 comes with the window
+    }
+
+    std::array<Stick, 21> sticks{};
+    float lid = 0.0f;
+    float lidW = 857.0f;
+    Plateau board = Plateau::Vingt;
+    std::string text;
+    Couleur color = 0x008000;
+    bool flag = false;
+    bool jouer = true;
+    bool joue = false;
+    bool debutJoueur = true;
+    bool forceExpert = false;
+    bool ended = false;
+    std::deque<double> randoms; // scripted draws; the test fails if it runs short
+    std::vector<Event> log;
+
+    // Selecting an option as the player would: the other one of its group goes off.
+    void select(Option o) {
+        if (o == Option::DebutJoueur || o == Option::DebutOrdinateur)
+            debutJoueur = o == Option::DebutJoueur;
+        else
+            forceExpert = o == Option::ForceExpert;
+    }
+
+    float stickLeft(int i) const override { return stick(i).left; }
+    float stickTop(int i) const override { return stick(i).top; }
+    void setStickLeft(int i, float left) override {
+        stick(i).left = left;
+        record({Op::SetStickLeft, i, left});
+    }
+    void moveStick(int i, float left, float top) override {
+        stick(i).left = left;
+        stick(i).top = top;
+        record({Op::MoveStick, i, left, top});
+    }
+    void showStick(int i) override {
+        stick(i).shown = true;
+        record({Op::ShowStick, i});
+    }
+    void createStick(int i) override {
+        if (i <= 0 || i > 20 || sticks[i].exists) throw std::logic_error("stick created twice");
+        sticks[i] = {true, false, sticks[0].left, sticks[0].top};
+        record({Op::CreateStick, i});
+    }
+    float lidLeft() const override { return lid; }
+    float lidWidth() const override { return lidW; }
+    void moveLid(float left) override {
+        lid = left;
+        record({Op::MoveLid, 0, left});
+    }
+    void repaintWindow() override { record({Op::RepaintWindow}); }
+    void repaintLid() override { record({Op::RepaintLid}); }
+    void pace() override { record({Op::Pace}); }
+    void setBoard(Plateau p) override {
+        board = p;
+        record({Op::SetBoard, static_cast<int>(p)});
+    }
+    void setResultatText(std::string_view t) override {
+        text = t;
+        record({Op::Text, 0, 0, 0, text});
+    }
+    void setResultatColor(Couleur c) override {
+        color = c;
+        record({Op::Color, 0, 0, 0, {}, c});
+    }
+    void setResultatFlag(bool on) override {
+        flag = on;
+        record({Op::Flag, on});
+    }
+    void setJouerEnabled(bool on) override {
+        jouer = on;
+        record({Op::JouerEnabled, on});
+    }
+    void setJoueEnabled(bool on) override {
+        joue = on;
+        record({Op::JoueEnabled, on});
+    }
+    bool optionSelected(Option o) const override {
+        switch (o) {
+        case Option::DebutJoueur: return debutJoueur;
+        case Option::DebutOrdinateur: return !debutJoueur;
+        case Option::ForceNormale: return !forceExpert;
+        case Option::ForceExpert: return forceExpert;
+        }
+        return false;
+    }
+    void sleepMs(std::int32_t ms) override { record({Op::Sleep, ms}); }
+    void endProgram() override {
+        record({Op::End});
+        ended = true;
+    }
+    void reseedFromTimeOfDay() override { record({Op::Reseed}); }
+    double nextRandom() override {
+        if (randoms.empty()) throw std::logic_error("unexpected random draw");
+        const double r = randoms.front();
+        randoms.pop_front();
+        record({Op::Draw, 0, static_cast<float>(r)});
+        return r;
+    }
+
+    std::size_t count(Op op) const {
+        std::size_t n = 0;
+        for (const Event& e : log) n += e.op == op;
+        return n;
+    }
+    // Sticks on the board at the in-play height; stick 20 of the 20-stick row is off
+    // the client area and never counts.
+    int inPlay() const {
+        int n = 0;
+        for (const Stick& s : sticks) n += s.shown && s.top == 36.0f && s.left < 857.0f;
+        return n;
+    }
+
+private:
+    void record(Event e) {
+        if (ended) throw std::logic_error("operation after the program ended");
+        log.push_back(std::move(e));
+    }
+    Stick& stick(int i) {
+        if (i < 0 || i > 20 || !sticks[i].exists) throw std::out_of_range("no such stick");
+        return sticks[i];
+    }
+    const Stick& stick(int i) const { return const_cast<FakeWindow*>(this)->stick(i); }
+};
+
+} // namespace batonnets::test

@@ -1,0 +1,185 @@
+// Start-up, the two layouts, the lid, the alignment and quitting, against the fake.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "FakeWindow.h"
+#include "game/BaseBatonnets.h"
+#include "game/Demarrage.h"
+#include "game/Distribution.h"
+#include "window/Aligne.h"
+#include "window/Couvercle.h"
+#include "window/Quitter.h"
+
+using namespace batonnets;
+using namespace batonnets::test;
+
+namespace {
+
+// Each MoveLid/MoveStick must be followed by exactly one repaint and one pace.
+void expectPasses(const FakeWindow& w, Op move, Op repaint) {
+    for (std::size_t k = 0; k < w.log.size(); ++k) {
+        if (w.log[k].op != move) continue;
+        ASSERT_LT(k + 2, w.log.size() + 1);
+        EXPECT_EQ(w.log[k + 1].op, repaint) << "after move " << k;
+        EXPECT_EQ(w.log[k + 2].op, Op::Pace) << "after move " << k;
+    }
+}
+
+FakeWindow startedWindow() {
+    FakeWindow w;
+    BatonModule m;
+    Demarrage(m, w);
+    w.log.clear();
+    return w;
+}
+
+} // namespace
+
+TEST(Demarrage, CreatesTheRowOnceAndLocksPicking) {
+    FakeWindow w;
+    BaseBatonnets jeu(w);
+    jeu.activation();
+    jeu.activation(); // a later activation (switching programs) must not redo it
+    EXPECT_EQ(w.count(Op::CreateStick), 20u);
+    for (int i = 0; i <= 20; ++i) {
+        EXPECT_TRUE(w.sticks[i].shown) << i;
+        EXPECT_EQ(w.sticks[i].left, 18.0f + 42.0f * i) << i;
+        EXPECT_EQ(w.sticks[i].top, 36.0f) << i;
+    }
+    EXPECT_EQ(jeu.module().NbPrisJoueur, 3);
+    EXPECT_EQ(jeu.module().NbBatonnets, 0);
+    EXPECT_EQ(w.count(Op::RepaintWindow), 0u);
+    EXPECT_EQ(w.lid, 0.0f);
+}
+
+TEST(Distribution, BothLayoutsAreExactAndRepeatable) {
+    struct Row {
+        void (*layout)(BatonModule&, WindowOps&);
+        float first, step;
+        int count;
+    };
+    for (const Row r : {Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
+                        Row{Distribution20, 18, 42, 20}}) {
+        FakeWindow w = startedWindow();
+        w.sticks[3].left = 500; // a stray position is corrected, not carried over
+        BatonModule m;
+        for (int twice = 0; twice < 2; ++twice) {
+            r.layout(m, w);
+            for (int i = 0; i <= 20; ++i) EXPECT_EQ(w.sticks[i].left, r.first + r.step * i);
+            EXPECT_EQ(m.NbBatonnets, r.count);
+            EXPECT_EQ(w.inPlay(), r.count);
+        }
+        EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u);
+    }
+}
+
+TEST(Couvercle, PassCountsAndRepaintKinds) {
+    struct Row {
+        bool open;
+        float from;
+        std::size_t passes;
+        float end, posAnimAfter;
+    };
+    const Row rows[] = {
+        {true, 0.0f, 858, 857.0f, 858.0f},   {true, 857.0f, 1, 857.0f, 858.0f},
+        {false, 857.0f, 858, 0.0f, -1.0f},   {false, 0.0f, 1, 0.0f, -1.0f},
+        {false, 10.5f, 11, 0.5f, -0.5f},     {true, 856.5f, 1, 856.5f, 857.5f},
+    };
+    for (const Row& r : rows) {
+        FakeWindow w;
+        w.lid = r.from;
+        float posAnim = 123;
+        r.open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
+        SCOPED_TRACE(r.from);
+        EXPECT_EQ(w.count(Op::MoveLid), r.passes);
+        EXPECT_EQ(w.count(r.open ? Op::RepaintWindow : Op::RepaintLid), r.passes);
+        EXPECT_EQ(w.count(r.open ? Op::RepaintLid : Op::RepaintWindow), 0u);
+        EXPECT_EQ(w.lid, r.end);
+        EXPECT_EQ(posAnim, r.posAnimAfter);
+        EXPECT_EQ(w.lidW, 857.0f);
+        expectPasses(w, Op::MoveLid, r.open ? Op::RepaintWindow : Op::RepaintLid);
+        // Each pass moves by exactly one pixel, in order.
+        for (std::size_t k = 0; k < r.passes; ++k)
+            EXPECT_EQ(w.log[3 * k].x, r.from + (r.open ? 1.0f : -1.0f) * static_cast<float>(k));
+    }
+}
+
+TEST(Aligne, EachStickGlidesBackInTurn) {
+    struct Row {
+        float top;
+        std::size_t passes;
+        float after;
+    };
+    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {-220, 129, 36}, {291, 128, 37}, {35, 1, 35},
+                        {37, 1, 37}, {100, 33, 36}};
+    for (const Row& r : rows) {
+        FakeWindow w = startedWindow();
+        w.sticks[5].top = r.top;
+        std::int16_t indice = 0, pas = 0;
+        float posAnim = 0;
+        Aligne(w, indice, pas, posAnim);
+        SCOPED_TRACE(r.top);
+        EXPECT_EQ(w.count(Op::MoveStick), 20 + r.passes);
+        EXPECT_EQ(w.count(Op::RepaintWindow), 20 + r.passes);
+        EXPECT_EQ(w.sticks[5].top, r.after);
+        EXPECT_EQ(indice, 21);
+        expectPasses(w, Op::MoveStick, Op::RepaintWindow);
+    }
+}
+
+TEST(Aligne, StrictOrderAndUnchangedLeftEdges) {
+    FakeWindow w = startedWindow();
+    const int player = 4, computer = 6; // a finished game: 4 + 6 sticks away from the line
+    for (int i = 0; i < player; ++i) w.sticks[2 * i].top = 290;
+    for (int i = 0; i < computer; ++i) w.sticks[2 * i + 1 + 8].top = -220;
+    std::int16_t indice = 0, pas = 0;
+    float posAnim = 0;
+    Aligne(w, indice, pas, posAnim);
+    EXPECT_EQ(w.count(Op::MoveStick), 21u + 127u * player + 128u * computer);
+    int last = 0;
+    for (const Event& e : w.log) {
+        if (e.op != Op::MoveStick) continue;
+        EXPECT_GE(e.i, last) << "stick " << e.i << " moved after stick " << last;
+        last = e.i;
+        EXPECT_EQ(e.x, 18.0f + 42.0f * e.i);
+    }
+    for (int i = 0; i <= 20; ++i) EXPECT_EQ(w.sticks[i].top, 36.0f);
+}
+
+TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
+    FakeWindow w = startedWindow();
+    w.lid = 857;
+    w.sticks[2].top = 290;
+    BatonModule m;
+    Quitter(w, m.Indice, m.PasAligne, m.PosAnim);
+    std::size_t lastStick = 0, firstLid = 0, sleep = 0;
+    for (std::size_t k = 0; k < w.log.size(); ++k) {
+        if (w.log[k].op == Op::MoveStick) lastStick = k;
+        if (w.log[k].op == Op::MoveLid && !firstLid) firstLid = k;
+        if (w.log[k].op == Op::Sleep) sleep = k;
+    }
+    EXPECT_LT(lastStick, firstLid);
+    EXPECT_EQ(w.count(Op::MoveLid), 858u);
+    EXPECT_EQ(w.count(Op::Sleep), 1u);
+    EXPECT_EQ(w.log[sleep].i, 1000);
+    ASSERT_EQ(sleep + 2, w.log.size());
+    EXPECT_EQ(w.log[sleep - 1].op, Op::Pace); // the pause follows the lid's last pass
+    EXPECT_EQ(w.log.back().op, Op::End);
+    EXPECT_EQ(w.lid, 0.0f);
+}
+
+TEST(Quitter, NothingRunsAfterTheEnd) {
+    FakeWindow w;
+    BaseBatonnets jeu(w);
+    jeu.activation();
+    jeu.clicQuitter();
+    ASSERT_TRUE(w.ended);
+    // The fake throws on any operation after the end; queued clicks must be ignored.
+    EXPECT_NO_THROW({
+        jeu.clicJouer();
+        jeu.clicOuvrir();
+        jeu.clicBatonnet(0);
+        jeu.clicQuitter();
+    });
+}
