@@ -1,0 +1,255 @@
+#include "BatonnetsWindow.h"
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFont>
+#include <QIcon>
+#include <QPainter>
+#include <QPaintEvent>
+#include <thread>
+
+#include "PictureBox.h"
+#include "VkCommand.h"
+#include "VkFrame.h"
+#include "VkLabel.h"
+#include "VkOptionButton.h"
+#include "window/Textes.h"
+
+namespace batonnets {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// About one second for the lid's 858-pass slide, the longest single animation.
+constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
+
+const QColor Fond(128, 64, 64);
+const QColor Blanc(255, 255, 255);
+
+QString tr8(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The free fonts standing in for the original faces, at the original pixel sizes.
+QFont police(const char* family, int pixels, bool italic = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    f.setItalic(italic);
+    f.setStyleHint(italic ? QFont::Serif : QFont::SansSerif);
+    return f;
+}
+
+// Loads a picture from the resources, its @2x variant on a high-density screen.
+QPixmap image(const QString& name, qreal dpr) {
+    const QString base = QStringLiteral(":/assets/") + name;
+    if (dpr > 1.0) {
+        QPixmap hd(base + QStringLiteral("@2x.jpg"));
+        if (!hd.isNull()) {
+            hd.setDevicePixelRatio(2.0);
+            return hd;
+        }
+    }
+    return QPixmap(base + QStringLiteral(".jpg"));
+}
+
+QColor couleur(Couleur bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+} // namespace
+
+BatonnetsWindow::BatonnetsWindow(QWidget* parent)
+    : QWidget(parent), passPeriod_(DefaultPassPeriod) {
+    setObjectName(QStringLiteral("Base_Batonnets"));
+    setWindowTitle(tr8(textes::TitreFenetre));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/batonnets.ico")));
+    setFixedSize(857, 429);
+    // The window paints its whole surface itself (colour and board), so Qt need not
+    // clear it first; the children stay transparent to keep the blits simple.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    const qreal dpr = devicePixelRatioF();
+    baseJeu_[0] = image(QStringLiteral("plateau20"), dpr);
+    baseJeu_[1] = image(QStringLiteral("plateau21"), dpr);
+    batonnetPicture_ = image(QStringLiteral("batonnet"), dpr);
+
+    const QFont bouton = police("Liberation Sans", 24);
+    const QFont option = police("Liberation Sans", 13);
+    const QFont cadre = police("Liberation Sans", 19);
+
+    // Created from the back to the front: each new child lies in front of the ones
+    // before it. The sticks made at start-up go behind everything (see createStick).
+    ouvrir_ = new VkCommand(tr8(textes::Ouvrir), QColor(255, 128, 0), QColor(0, 0, 0), Blanc,
+                            bouton, this);
+    ouvrir_->setGeometry(260, 344, 111, 37);
+    fermer_ = new VkCommand(tr8(textes::Fermer), QColor(255, 128, 0), QColor(0, 0, 0), Blanc,
+                            bouton, this);
+    fermer_->setGeometry(714, 344, 139, 37);
+
+    batonnets_[0] = new PictureBox(batonnetPicture_, 0, this);
+    batonnets_[0]->setPosition({18, 36});
+    batonnets_[0]->setAccessibleName(QStringLiteral("Bâtonnet 1"));
+    connect(batonnets_[0], &PictureBox::clicked, this, &BatonnetsWindow::batonnetClicked);
+
+    joue_ = new VkCommand(tr8(textes::Joue), QColor(255, 0, 255), QColor(128, 0, 128), Blanc,
+                          bouton, this);
+    joue_->setGeometry(384, 388, 317, 33);
+    joue_->setEnabled(false);
+    quitter_ = new VkCommand(tr8(textes::Quitter), QColor(255, 0, 0), QColor(64, 0, 0), Blanc,
+                             bouton, this);
+    quitter_->setGeometry(714, 384, 139, 39);
+
+    vkFrame2_ = new VkFrame(tr8(textes::Debut), QColor(0, 255, 0), QColor(0, 64, 0), 20, Blanc,
+                            cadre, this);
+    vkFrame2_->setObjectName(QStringLiteral("vkFrame2"));
+    vkFrame2_->setGeometry(128, 344, 119, 77);
+    debut_[0] = new VkOptionButton(tr8(textes::Joueur), 2, 0, Blanc, option, vkFrame2_);
+    debut_[0]->setGeometry(12, 24, 101, 23);
+    debut_[1] = new VkOptionButton(tr8(textes::Ordinateur), 2, 1, Blanc, option, vkFrame2_);
+    debut_[1]->setGeometry(12, 46, 101, 23);
+    debut_[0]->setValue(1);
+
+    jouer_ = new VkCommand(tr8(textes::Jouer), QColor(0, 255, 0), QColor(0, 64, 0), Blanc,
+                           bouton, this);
+    jouer_->setGeometry(260, 384, 111, 37);
+
+    resultat_ = new VkLabel(police("Liberation Serif", 29, true), QColor(255, 255, 192),
+                            QColor(255, 0, 0), this);
+    resultat_->setGeometry(384, 344, 315, 42);
+    resultat_->setForeColor(QColor(0, 128, 0));
+
+    couvercle_ = new PictureBox(image(QStringLiteral("couvercle"), dpr), -1, this);
+    couvercle_->setPosition({0, 28});
+    couvercle_->setAccessibleName(QStringLiteral("Couvercle"));
+
+    vkFrame1_ = new VkFrame(tr8(textes::Force), QColor(255, 128, 128), QColor(128, 0, 0), 20,
+                            Blanc, cadre, this);
+    vkFrame1_->setObjectName(QStringLiteral("vkFrame1"));
+    vkFrame1_->setGeometry(12, 344, 111, 77);
+    force_[0] = new VkOptionButton(tr8(textes::Normale), 1, 0, Blanc, option, vkFrame1_);
+    force_[0]->setGeometry(12, 24, 89, 23);
+    force_[1] = new VkOptionButton(tr8(textes::Expert), 1, 1, Blanc, option, vkFrame1_);
+    force_[1]->setGeometry(12, 46, 89, 23);
+    force_[0]->setValue(1);
+
+    // Keyboard order of the original layout.
+    QWidget* ordre[] = {force_[0], force_[1], debut_[0], debut_[1], jouer_,
+                        quitter_,  joue_,     fermer_,   ouvrir_};
+    for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
+    force_[0]->setFocus();
+
+    // The controls keep the names the game knows them by.
+    const std::pair<QWidget*, const char*> noms[] = {
+        {jouer_, "Jouer"},       {joue_, "Joue"},         {ouvrir_, "Ouvrir"},
+        {fermer_, "Fermer"},     {quitter_, "Quitter"},   {resultat_, "Resultat"},
+        {couvercle_, "Couvercle"}, {batonnets_[0], "Batonnet0"}, {force_[0], "Force0"},
+        {force_[1], "Force1"},   {debut_[0], "Debut0"},   {debut_[1], "Debut1"}};
+    for (const auto& [w, nom] : noms) w->setObjectName(QString::fromLatin1(nom));
+}
+
+BatonnetsWindow::~BatonnetsWindow() = default;
+
+PictureBox& BatonnetsWindow::stick(int i) const {
+    PictureBox* b = (i >= 0 && i <= 20) ? batonnets_[static_cast<std::size_t>(i)] : nullptr;
+    Q_ASSERT(b);
+    return *b;
+}
+
+float BatonnetsWindow::stickLeft(int i) const { return static_cast<float>(stick(i).position().x()); }
+float BatonnetsWindow::stickTop(int i) const { return static_cast<float>(stick(i).position().y()); }
+
+void BatonnetsWindow::setStickLeft(int i, float left) {
+    stick(i).setPosition({left, stick(i).position().y()});
+}
+
+void BatonnetsWindow::moveStick(int i, float left, float top) { stick(i).setPosition({left, top}); }
+
+void BatonnetsWindow::showStick(int i) { stick(i).show(); }
+
+void BatonnetsWindow::createStick(int i) {
+    Q_ASSERT(i > 0 && i <= 20 && !batonnets_[static_cast<std::size_t>(i)]);
+    auto* b = new PictureBox(batonnetPicture_, i, this);
+    b->setPosition(batonnets_[0]->position());
+    b->setObjectName(QStringLiteral("Batonnet%1").arg(i));
+    b->setAccessibleName(QStringLiteral("Bâtonnet %1").arg(i + 1));
+    b->hide();
+    b->lower(); // behind the lid and the control strip, like stick 0
+    connect(b, &PictureBox::clicked, this, &BatonnetsWindow::batonnetClicked);
+    batonnets_[static_cast<std::size_t>(i)] = b;
+}
+
+float BatonnetsWindow::lidLeft() const { return static_cast<float>(couvercle_->position().x()); }
+float BatonnetsWindow::lidWidth() const { return static_cast<float>(couvercle_->width()); }
+void BatonnetsWindow::moveLid(float left) {
+    couvercle_->setPosition({left, couvercle_->position().y()});
+}
+
+void BatonnetsWindow::repaintWindow() { repaint(); }
+void BatonnetsWindow::repaintLid() { couvercle_->repaint(); }
+
+void BatonnetsWindow::pace() {
+    // Lets the window answer the window manager (liveness pings, exposures) while the
+    // clicks, keys and close requests made meanwhile stay queued for later.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (passPeriod_.count() <= 0) return;
+    const auto now = std::chrono::steady_clock::now();
+    // A new animation, or a stall: start the cadence afresh rather than catch up.
+    if (now > deadline_ + 50ms) deadline_ = now;
+    deadline_ += passPeriod_;
+    std::this_thread::sleep_until(deadline_);
+}
+
+void BatonnetsWindow::setBoard(Plateau p) {
+    plateau_ = p;
+    // Shows from the next repaint on, like any background picture change.
+}
+
+void BatonnetsWindow::setResultatText(std::string_view utf8) {
+    resultat_->setCaption(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+void BatonnetsWindow::setResultatColor(Couleur bgr) { resultat_->setForeColor(couleur(bgr)); }
+void BatonnetsWindow::setResultatFlag(bool on) { resultat_->setFlag(on); }
+void BatonnetsWindow::setJouerEnabled(bool on) { jouer_->setEnabled(on); }
+void BatonnetsWindow::setJoueEnabled(bool on) { joue_->setEnabled(on); }
+
+bool BatonnetsWindow::optionSelected(Option o) const {
+    switch (o) {
+    case Option::DebutJoueur: return debut_[0]->value() == 1;
+    case Option::DebutOrdinateur: return debut_[1]->value() == 1;
+    case Option::ForceNormale: return force_[0]->value() == 1;
+    case Option::ForceExpert: return force_[1]->value() == 1;
+    }
+    return false;
+}
+
+void BatonnetsWindow::sleepMs(std::int32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void BatonnetsWindow::endProgram() {
+    // Nothing may be drawn once the program has ended, even if the event loop still
+    // delivers what was queued before it stops.
+    ended_ = true;
+    setUpdatesEnabled(false);
+    QCoreApplication::exit(0);
+}
+
+void BatonnetsWindow::reseedFromTimeOfDay() { random_.reseed(); }
+double BatonnetsWindow::nextRandom() { return random_.next(); }
+
+void BatonnetsWindow::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (activatedOnce_) return;
+    activatedOnce_ = true;
+    emit activated();
+}
+
+void BatonnetsWindow::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    p.fillRect(e->rect(), Fond);
+    p.drawPixmap(0, 0, baseJeu_[static_cast<std::size_t>(plateau_)]);
+}
+
+} // namespace batonnets

@@ -1,0 +1,108 @@
+// The game's one window, Base_Batonnets: the board, the sticks, the lid and the control
+// strip, laid out to the pixel. It carries out the game's window operations with Qt.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <chrono>
+
+#include "window/TimeOfDayRandom.h"
+#include "window/WindowOps.h"
+
+namespace batonnets {
+
+class PictureBox;
+class VkCommand;
+class VkFrame;
+class VkLabel;
+class VkOptionButton;
+
+class BatonnetsWindow : public QWidget, public WindowOps {
+    Q_OBJECT
+public:
+    explicit BatonnetsWindow(QWidget* parent = nullptr);
+    ~BatonnetsWindow() override;
+
+    // Time one animation pass takes at least; zero lets tests run at full speed.
+    void setPassPeriod(std::chrono::microseconds period) { passPeriod_ = period; }
+    std::chrono::microseconds passPeriod() const { return passPeriod_; }
+
+    // The controls, for the wiring and the tests.
+    PictureBox* batonnet(int i) const { return batonnets_[static_cast<std::size_t>(i)]; }
+    PictureBox* couvercle() const { return couvercle_; }
+    VkCommand* jouer() const { return jouer_; }
+    VkCommand* joue() const { return joue_; }
+    VkCommand* ouvrir() const { return ouvrir_; }
+    VkCommand* fermer() const { return fermer_; }
+    VkCommand* quitter() const { return quitter_; }
+    VkOptionButton* debut(int i) const { return debut_[static_cast<std::size_t>(i)]; }
+    VkOptionButton* force(int i) const { return force_[static_cast<std::size_t>(i)]; }
+    VkFrame* vkFrame1() const { return vkFrame1_; }
+    VkFrame* vkFrame2() const { return vkFrame2_; }
+    VkLabel* resultat() const { return resultat_; }
+    Plateau plateau() const { return plateau_; }
+    bool ended() const { return ended_; }
+
+    // WindowOps
+    float stickLeft(int i) const override;
+    float stickTop(int i) const override;
+    void setStickLeft(int i, float left) override;
+    void moveStick(int i, float left, float top) override;
+    void showStick(int i) override;
+    void createStick(int i) override;
+    float lidLeft() const override;
+    float lidWidth() const override;
+    void moveLid(float left) override;
+    void repaintWindow() override;
+    void repaintLid() override;
+    void pace() override;
+    void setBoard(Plateau p) override;
+    void setResultatText(std::string_view utf8) override;
+    void setResultatColor(Couleur bgr) override;
+    void setResultatFlag(bool on) override;
+    void setJouerEnabled(bool on) override;
+    void setJoueEnabled(bool on) override;
+    bool optionSelected(Option o) const override;
+    void sleepMs(std::int32_t ms) override;
+    void endProgram() override;
+    void reseedFromTimeOfDay() override;
+    double nextRandom() override;
+
+signals:
+    // The window has been shown for the first time.
+    void activated();
+    void batonnetClicked(int index);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    PictureBox& stick(int i) const;
+
+    QPixmap batonnetPicture_;
+    std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves
+    Plateau plateau_ = Plateau::Vingt;
+
+    std::array<PictureBox*, 21> batonnets_{};
+    PictureBox* couvercle_ = nullptr;
+    VkFrame* vkFrame1_ = nullptr;
+    VkFrame* vkFrame2_ = nullptr;
+    std::array<VkOptionButton*, 2> force_{};
+    std::array<VkOptionButton*, 2> debut_{};
+    VkLabel* resultat_ = nullptr;
+    VkCommand* jouer_ = nullptr;
+    VkCommand* joue_ = nullptr;
+    VkCommand* ouvrir_ = nullptr;
+    VkCommand* fermer_ = nullptr;
+    VkCommand* quitter_ = nullptr;
+
+    TimeOfDayRandom random_;
+    std::chrono::microseconds passPeriod_;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool activatedOnce_ = false;
+    bool ended_ = false;
+};
+
+} // namespace batonnets
