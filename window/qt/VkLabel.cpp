@@ -1,0 +1,95 @@
+#include "VkLabel.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cmath>
+
+namespace batonnets {
+
+namespace {
+constexpr int TextPadding = 4;
+}
+
+VkLabel::VkLabel(const QFont& font, QColor back, QColor borderColor, QWidget* parent)
+    : QWidget(parent), back_(back), border_(borderColor) {
+    setFont(font);
+}
+
+void VkLabel::setCaption(const QString& text) {
+    if (text == caption_) return;
+    caption_ = text;
+    setAccessibleName(text);
+    dirty_ = true;
+    update();
+}
+
+QString VkLabel::caption() const {
+    return caption_;
+}
+
+void VkLabel::setForeColor(QColor c) {
+    if (c == fore_) return;
+    fore_ = c;
+    dirty_ = true;
+    update();
+}
+
+QColor VkLabel::foreColor() const {
+    return fore_;
+}
+
+void VkLabel::setFlag(bool on) {
+    flag_ = on;
+    if (on) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+bool VkLabel::flag() const {
+    return flag_;
+}
+
+void VkLabel::render() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize sz = size();
+    face_ = QPixmap(QSize(int(std::ceil(sz.width() * dpr)), int(std::ceil(sz.height() * dpr))));
+    face_.setDevicePixelRatio(dpr);
+    face_.fill(back_);
+    faceSize_ = sz;
+    faceDpr_ = dpr;
+    dirty_ = false;
+    if (sz.isEmpty()) return;
+
+    QPainter p(&face_);
+    // Half-pixel rectangle: a crisp 1 px border on every edge at any device pixel ratio.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(border_, 1));
+    p.drawRect(QRectF(0.5, 0.5, sz.width() - 1, sz.height() - 1));
+
+    // A message longer than the panel is set smaller rather than cut off.
+    QFont f = font();
+    const int room = sz.width() - 2 * TextPadding;
+    while (QFontMetrics(f).horizontalAdvance(caption_) > room && f.pixelSize() > 8)
+        f.setPixelSize(f.pixelSize() - 1);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(f);
+    p.setPen(fore_);
+    p.drawText(QRect(QPoint(0, 0), sz), Qt::AlignCenter, caption_);
+}
+
+void VkLabel::paintEvent(QPaintEvent*) {
+    if (dirty_ || faceSize_ != size() || faceDpr_ != devicePixelRatioF()) render();
+    QPainter p(this);
+    p.drawPixmap(0, 0, face_);
+}
+
+void VkLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) dirty_ = true;
+    QWidget::changeEvent(event);
+}
+
+} // namespace batonnets
