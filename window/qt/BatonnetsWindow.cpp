@@ -1,6 +1,6 @@
 #include "BatonnetsWindow.h"
 
-#include <QAccessible>
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFont>
@@ -193,6 +193,10 @@ void BatonnetsWindow::pace() {
     // Lets the window answer the window manager (liveness pings, exposures) while the
     // clicks, keys and close requests made meanwhile stay queued for later.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Input held back is already read from the display connection, so no new activity
+    // would wake the event loop for it: wake it now, so that it is handled as soon as
+    // the running handler returns rather than at the next unrelated event.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
     if (passPeriod_.count() <= 0) return;
     const auto now = std::chrono::steady_clock::now();
     // A new animation, or a stall: start the cadence afresh rather than catch up.
