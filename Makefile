@@ -2,27 +2,42 @@
 # builds and runs every test. Both install the Debian packages they need first.
 JOBS ?= $(shell nproc)
 
-.PHONY: run build test test-debug bench clean
+.PHONY: run build test test-release test-sanitized bench package clean
 
 run: build
 	./build/batonnets
 
 build:
 	scripts/install-deps.sh run
-	cmake --preset release -DBATONNETS_WERROR=OFF
+	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target batonnets
 
-test:
+# Every test on the release build (warnings are errors), then the core and window
+# tests again built with the address and undefined-behaviour sanitizers.
+test: test-release test-sanitized
+
+test-release:
 	scripts/install-deps.sh test
 	cmake --preset release -DBATONNETS_WERROR=ON
 	cmake --build --preset release -j $(JOBS)
 	ctest --preset release -j $(JOBS)
 
-test-debug:
+test-sanitized:
 	scripts/install-deps.sh test
 	cmake --preset debug -DBATONNETS_WERROR=ON
 	cmake --build --preset debug -j $(JOBS)
-	ctest --preset debug -j $(JOBS)
+	ctest --preset debug -j $(JOBS) -L 'core|window'
+
+bench:
+	scripts/install-deps.sh test
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	bench/run.sh build
+
+package:
+	scripts/install-deps.sh test
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target package
 
 clean:
 	rm -rf build build-debug
