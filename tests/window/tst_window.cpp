@@ -27,6 +27,8 @@ private slots:
     void pictures_data();
     void pictures();
     void icon();
+    void boardGeometry_data();
+    void boardGeometry();
     void lidOpensAndCloses();
     void closedLidTakesNoStick();
 };
@@ -162,6 +164,63 @@ void TstWindow::icon() {
     for (int k = 0; k < 6; ++k) {
         QVERIFY(ico.jumpToImage(k));
         QCOMPARE(ico.read().size(), sizes[k]);
+    }
+}
+
+void TstWindow::boardGeometry_data() {
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<int>("firstStick");
+    QTest::addColumn<int>("stickStep");
+    QTest::addColumn<QList<int>>("lines"); // left edges of the dividing lines
+    QList<int> l20, l21{6};
+    for (int k = 0; k <= 20; ++k) {
+        l20 << 6 + 42 * k;
+        l21 << 43 + 40 * k;
+    }
+    QTest::newRow("20") << "plateau20" << 18 << 42 << l20;
+    QTest::newRow("21") << "plateau21" << 15 << 40 << l21;
+}
+
+// The dividing lines are light tan, 4 px wide, from y 63 to 265; the slots run from y
+// 52 to 275; every stick of the matching row stands between two lines.
+void TstWindow::boardGeometry() {
+    QFETCH(QString, board);
+    QFETCH(int, firstStick);
+    QFETCH(int, stickStep);
+    QFETCH(QList<int>, lines);
+    const QImage img = picture(board.toLatin1().constData());
+    // Tan: bright, and much redder than blue (the slots' lit edges are greyer).
+    const auto isLine = [&](int x, int y) {
+        const QRgb c = img.pixel(x, y);
+        return qRed(c) > 0x88 && qRed(c) - qBlue(c) > 0x3C;
+    };
+    const auto isSlot = [&](int x, int y) {
+        return qRed(img.pixel(x, y)) - qGreen(img.pixel(x, y)) < 0x20;
+    };
+    for (int y : {64, 150, 264}) {
+        QList<int> starts;
+        // The board's own bevelled rim, at the outer few columns, is not a line.
+        for (int x = 3; x < img.width() - 4; ++x) {
+            if (!isLine(x, y) || isLine(x - 1, y)) continue;
+            int w = 0;
+            while (x + w < img.width() && isLine(x + w, y)) ++w;
+            QVERIFY2(w >= 3 && w <= 5, qPrintable(QString("line at %1,%2 is %3 px").arg(x).arg(y).arg(w)));
+            starts << x;
+        }
+        QCOMPARE(starts.size(), lines.size());
+        for (int k = 0; k < lines.size(); ++k) QVERIFY(qAbs(starts[k] - lines[k]) <= 1);
+    }
+    for (int x : lines) {
+        QVERIFY(!isLine(x + 1, 61));
+        QVERIFY(!isLine(x + 1, 267));
+    }
+    for (int k = 0; k + 1 < lines.size(); ++k) {
+        const int left = firstStick + stickStep * k;
+        QVERIFY2(lines[k] + 4 <= left && left + 24 <= lines[k + 1] + 1, qPrintable(QString::number(k)));
+        for (int x = left; x < left + 24; ++x) QVERIFY(!isLine(x, 150));
+        const int mid = left + 12;
+        QVERIFY(!isSlot(mid, 50) && isSlot(mid, 52) && isSlot(mid, 160) && isSlot(mid, 275));
+        QVERIFY(!isSlot(mid, 277));
     }
 }
 
