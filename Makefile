@@ -9,7 +9,7 @@ run: build
 
 build:
 	scripts/install-deps.sh run
-	cmake --preset release
+	cmake --preset release -DBATONNETS_TESTS=OFF
 	cmake --build --preset release -j $(JOBS) --target batonnets
 
 # Every test on the release build (warnings are errors), then the core and window
@@ -18,25 +18,25 @@ test: test-release test-sanitized
 
 test-release:
 	scripts/install-deps.sh test
-	cmake --preset release -DBATONNETS_WERROR=ON
+	cmake --preset release -DBATONNETS_WERROR=ON -DBATONNETS_TESTS=ON
 	cmake --build --preset release -j $(JOBS)
 	ctest --preset release -j $(JOBS)
 
 test-sanitized:
 	scripts/install-deps.sh test
-	cmake --preset debug -DBATONNETS_WERROR=ON
+	cmake --preset debug -DBATONNETS_WERROR=ON -DBATONNETS_TESTS=ON
 	cmake --build --preset debug -j $(JOBS)
 	ctest --preset debug -j $(JOBS) -L 'core|window'
 
 bench:
 	scripts/install-deps.sh test
-	cmake --preset release
+	cmake --preset release -DBATONNETS_TESTS=OFF
 	cmake --build --preset release -j $(JOBS)
 	bench/run.sh build
 
 package:
 	scripts/install-deps.sh test
-	cmake --preset release
+	cmake --preset release -DBATONNETS_TESTS=OFF
 	cmake --build --preset release -j $(JOBS) --target package
 
 clean:
