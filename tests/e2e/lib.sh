@@ -20,7 +20,7 @@ fail() {
 }
 
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
     [ -s "$WORK/display" ] || fail "Xvfb did not start"

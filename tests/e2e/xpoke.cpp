@@ -61,8 +61,10 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "ping") != 0 || argc < 6) return 2;
     const int period = std::atoi(argv[3]), seconds = std::atoi(argv[4]), limit = std::atoi(argv[5]);
-    // The answer goes to the root window, where a window manager would listen.
-    XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    // The answer goes to the root window, where a window manager would listen. Qt sends
+    // it to the clients selecting StructureNotify or SubstructureRedirect there; the
+    // latter is the window manager's alone, so StructureNotify it is.
+    XSelectInput(d, DefaultRootWindow(d), StructureNotifyMask | SubstructureNotifyMask);
     const Atom ping = XInternAtom(d, "_NET_WM_PING", False);
     const auto end = Clock::now() + std::chrono::seconds(seconds);
     double worst = 0;

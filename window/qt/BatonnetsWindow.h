@@ -7,6 +7,7 @@
 #include <array>
 #include <chrono>
 
+#include "Backdrop.h"
 #include "window/TimeOfDayRandom.h"
 #include "window/WindowOps.h"
 
@@ -84,6 +85,7 @@ private:
     QPixmap batonnetPicture_;
     std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves
     Plateau plateau_ = Plateau::Vingt;
+    Backdrop backdrop_; // colour, board and sticks, what every repaint starts from
 
     std::array<PictureBox*, 21> batonnets_{};
     PictureBox* couvercle_ = nullptr;

@@ -51,7 +51,7 @@ VkCommand::Look VkCommand::currentLook() const {
         if (hasFocus()) state |= Focused;
         if (underMouse()) state |= Hovered;
     }
-    return {state, size(), devicePixelRatioF(), text()};
+    return {state, size(), devicePixelRatioF(), text(), palette().color(QPalette::Window)};
 }
 
 void VkCommand::render(const Look& look) {
@@ -59,7 +59,9 @@ void VkCommand::render(const Look& look) {
     face_ = QPixmap(
         QSize(int(std::ceil(look.size.width() * dpr)), int(std::ceil(look.size.height() * dpr))));
     face_.setDevicePixelRatio(dpr);
-    face_.fill(Qt::transparent);
+    // The rounded corners are laid on the backdrop rather than left transparent: an
+    // opaque face is a plain copy on every whole-window repaint, not a blend.
+    face_.fill(look.backdrop);
     faceLook_ = look;
     fontChanged_ = false;
     if (look.size.isEmpty()) return;

@@ -25,12 +25,14 @@ class VkCommand : public QAbstractButton {
   private:
     // Everything the face depends on, read at paint time (focus, press and hover changes
     // already schedule a repaint), except the font and colours: colours are fixed at
-    // construction and a font change sets fontChanged_.
+    // construction and a font change sets fontChanged_. The backdrop is the palette's
+    // window colour, what the parent shows behind the button.
     struct Look {
         int state = -1;
         QSize size;
         qreal dpr = 0;
         QString text;
+        QColor backdrop;
         bool operator==(const Look&) const = default;
     };
 

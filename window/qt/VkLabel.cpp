@@ -21,7 +21,8 @@ VkLabel::VkLabel(const QFont& font, QColor back, QColor borderColor, QWidget* pa
 void VkLabel::setCaption(const QString& text) {
     if (text == caption_) return;
     caption_ = text;
-    setAccessibleName(text);
+    setAccessibleName(text); // Qt announces the new name (NameChanged)
+    captionAnnounced_ = true;
     dirty_ = true;
     update();
 }
@@ -43,10 +44,14 @@ QColor VkLabel::foreColor() const {
 
 void VkLabel::setFlag(bool on) {
     flag_ = on;
-    if (on) {
+    if (!on) return;
+    // A new message was announced as it was set: saying it twice would make a screen
+    // reader repeat it. Only the same message shown again needs the flag's announcement.
+    if (!captionAnnounced_) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
+    captionAnnounced_ = false;
 }
 
 bool VkLabel::flag() const {

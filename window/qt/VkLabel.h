@@ -22,6 +22,7 @@ class VkLabel : public QWidget {
 
     // The game raises this after each message; it draws nothing but announces the caption
     // to assistive technology, so a screen reader speaks every message, even a repeated one.
+    // (setCaption announces a new message itself; the flag then adds nothing.)
     void setFlag(bool on);
     bool flag() const;
 
@@ -37,6 +38,7 @@ class VkLabel : public QWidget {
     QColor back_;
     QColor border_;
     bool flag_ = false;
+    bool captionAnnounced_ = false; // by setCaption, since the flag was last raised
     QPixmap face_;
     QSize faceSize_;
     qreal faceDpr_ = 0;

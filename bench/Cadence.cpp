@@ -1,0 +1,130 @@
+// A whole game played through the handlers at the default pace, each animation timed
+// and its passes counted.
+#include "Cadence.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Banc.h"
+#include "Mesure.h"
+#include "VkCommand.h"
+#include "VkOptionButton.h"
+
+namespace batonnets::bench {
+
+namespace {
+
+// The window as the game uses it, counting passes and noting when the first lid-only
+// repaint of a handler comes: there the alignment has ended and the closing begins.
+class FenetreComptee : public BatonnetsWindow {
+public:
+    void pace() override {
+        BatonnetsWindow::pace();
+        ++passes_;
+    }
+    void repaintLid() override {
+        if (!lidOnlyAt_) {
+            lidOnlyAt_ = Clock::now();
+            passesBeforeLidOnly_ = passes_;
+        }
+        BatonnetsWindow::repaintLid();
+    }
+
+    long passes() const { return passes_; }
+    std::optional<Clock::time_point> lidOnlyAt() const { return lidOnlyAt_; }
+    long passesBeforeLidOnly() const { return passesBeforeLidOnly_; }
+    void restart() {
+        passes_ = 0;
+        lidOnlyAt_.reset();
+    }
+
+private:
+    long passes_ = 0;
+    long passesBeforeLidOnly_ = 0;
+    std::optional<Clock::time_point> lidOnlyAt_;
+};
+
+struct Mesures {
+    std::map<std::string, std::vector<double>> ms;
+    std::map<std::string, long> passes;
+    long long period = 0;
+
+    void add(const std::string& key, long n, double millis) {
+        // Every run of a given animation makes the same passes; a different count
+        // would mean the game did not go the way this benchmark expects.
+        auto [it, fresh] = passes.emplace(key, n);
+        if (!fresh && it->second != n) {
+            std::fprintf(stderr, "%s: %ld passes, then %ld\n", key.c_str(), it->second, n);
+            std::exit(1);
+        }
+        ms[key].push_back(millis);
+    }
+};
+
+// Runs one handler and returns its duration in ms; the passes are left in the window.
+template <class Handler>
+double duree(FenetreComptee& f, Handler handler) {
+    f.restart();
+    const auto start = Clock::now();
+    handler();
+    return microsSince(start) / 1000.0;
+}
+
+// One whole game, always the same: the player opens and closes the box, starts, then
+// takes one stick a turn, the leftmost; the computer, never left a losing count, takes
+// its fixed replies (2, then 3 each turn) and wins. Then the player asks for the
+// computer to start and plays again: the longest handler of all.
+void partie(Mesures& m) {
+    Banc<FenetreComptee> banc(false);
+    FenetreComptee& f = banc.f;
+    BaseBatonnets& jeu = banc.jeu;
+
+    double t = duree(f, [&] { jeu.clicOuvrir(); });
+    m.add("lid-slide", f.passes(), t);
+    t = duree(f, [&] { jeu.clicFermer(); });
+    m.add("lid-slide-lid-only", f.passes(), t);
+    t = duree(f, [&] { jeu.clicJouer(); });
+    m.add("first-game", f.passes(), t);
+
+    for (const std::int16_t k : {0, 3, 7, 11, 15}) {
+        t = duree(f, [&] { jeu.clicBatonnet(k); });
+        m.add("stick-slide", f.passes(), t);
+        t = duree(f, [&] { jeu.clicJoue(); });
+        if (f.passes() == 3 * 257) m.add("computer-3", f.passes(), t);
+    }
+    if (jeu.module().NbBatonnets != 1) {
+        std::fprintf(stderr, "the game did not end as planned: %d sticks left\n",
+                     jeu.module().NbBatonnets);
+        std::exit(1);
+    }
+
+    f.debut(1)->click(); // Ordinateur: the lid must close before the new layout
+    const auto start = Clock::now();
+    t = duree(f, [&] { f.jouer()->click(); });
+    if (!f.lidOnlyAt()) {
+        std::fprintf(stderr, "the new game did not close the lid\n");
+        std::exit(1);
+    }
+    m.add("longest-handler", f.passes(), t);
+    // The alignment is every pass before the closing: one per stick, and the way back
+    // of each stick taken, two pixels a pass.
+    const double alignMs =
+        std::chrono::duration<double, std::milli>(*f.lidOnlyAt() - start).count();
+    m.add("alignment", f.passesBeforeLidOnly(), alignMs);
+    m.period = f.passPeriod().count();
+}
+
+} // namespace
+
+int mesureCadence(int loops) {
+    Mesures m;
+    for (int loop = 0; loop < loops; ++loop) partie(m);
+    for (const auto& [key, values] : m.ms)
+        report(("pace-" + key).c_str(), m.passes[key], median(values));
+    std::printf("pass-period-us %lld\n", m.period);
+    return 0;
+}
+
+} // namespace batonnets::bench
