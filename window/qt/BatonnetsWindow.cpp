@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFont>
 #include <QIcon>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cstdio>
 #include <ctime>
 #include <thread>
@@ -31,7 +31,9 @@ constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
 const QColor Fond(128, 64, 64);
 const QColor Blanc(255, 255, 255);
 
-QString tr8(const char* utf8) { return QString::fromUtf8(utf8); }
+QString tr8(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // The free fonts standing in for the original faces, at the original pixel sizes.
 QFont police(const char* family, int pixels, bool italic = false) {
@@ -125,18 +127,29 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
                              bouton, this);
     quitter_->setGeometry(714, 384, 139, 39);
 
-    vkFrame2_ = new VkFrame(tr8(textes::Debut), QColor(0, 255, 0), QColor(0, 64, 0), 20, Blanc,
-                            cadre, this);
-    vkFrame2_->setObjectName(QStringLiteral("vkFrame2"));
-    vkFrame2_->setGeometry(128, 344, 119, 77);
-    debut_[0] = new VkOptionButton(tr8(textes::Joueur), 2, 0, Blanc, option, vkFrame2_);
-    debut_[0]->setGeometry(12, 24, 101, 23);
-    debut_[1] = new VkOptionButton(tr8(textes::Ordinateur), 2, 1, Blanc, option, vkFrame2_);
-    debut_[1]->setGeometry(12, 46, 101, 23);
-    debut_[0]->setValue(1);
+    // A titled frame holding the two options of one group, the first one selected; the
+    // second option lies in front of the first.
+    const auto groupe = [&](const char* titre, QColor titre1, QColor titre2, QRect place,
+                            int largeurOption, int numero, const char* premier, const char* second,
+                            std::array<VkOptionButton*, 2>& options) {
+        auto* cadreGroupe = new VkFrame(tr8(titre), titre1, titre2, 20, Blanc, cadre, this);
+        cadreGroupe->setGeometry(place);
+        const char* legendes[] = {premier, second};
+        for (int k = 0; k < 2; ++k) {
+            options[k] =
+                new VkOptionButton(tr8(legendes[k]), numero, k, Blanc, option, cadreGroupe);
+            options[k]->setGeometry(12, 24 + 22 * k, largeurOption, 23);
+        }
+        options[0]->setValue(1);
+        return cadreGroupe;
+    };
 
-    jouer_ = new VkCommand(tr8(textes::Jouer), QColor(0, 255, 0), QColor(0, 64, 0), Blanc,
-                           bouton, this);
+    vkFrame2_ = groupe(textes::Debut, QColor(0, 255, 0), QColor(0, 64, 0), {128, 344, 119, 77}, 101,
+                       2, textes::Joueur, textes::Ordinateur, debut_);
+    vkFrame2_->setObjectName(QStringLiteral("vkFrame2"));
+
+    jouer_ =
+        new VkCommand(tr8(textes::Jouer), QColor(0, 255, 0), QColor(0, 64, 0), Blanc, bouton, this);
     jouer_->setGeometry(260, 384, 111, 37);
 
     resultat_ = new VkLabel(police("Liberation Serif", 29, true), QColor(255, 255, 192),
@@ -148,29 +161,27 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     couvercle_->setPosition({0, 28});
     couvercle_->setAccessibleName(QStringLiteral("Couvercle"));
 
-    vkFrame1_ = new VkFrame(tr8(textes::Force), QColor(255, 128, 128), QColor(128, 0, 0), 20,
-                            Blanc, cadre, this);
+    vkFrame1_ = groupe(textes::Force, QColor(255, 128, 128), QColor(128, 0, 0), {12, 344, 111, 77},
+                       89, 1, textes::Normale, textes::Expert, force_);
     vkFrame1_->setObjectName(QStringLiteral("vkFrame1"));
-    vkFrame1_->setGeometry(12, 344, 111, 77);
-    force_[0] = new VkOptionButton(tr8(textes::Normale), 1, 0, Blanc, option, vkFrame1_);
-    force_[0]->setGeometry(12, 24, 89, 23);
-    force_[1] = new VkOptionButton(tr8(textes::Expert), 1, 1, Blanc, option, vkFrame1_);
-    force_[1]->setGeometry(12, 46, 89, 23);
-    force_[0]->setValue(1);
 
     // Keyboard order of the original layout.
     QWidget* ordre[] = {force_[0], force_[1], debut_[0], debut_[1], jouer_,
                         quitter_,  joue_,     fermer_,   ouvrir_};
-    for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
+    for (std::size_t k = 1; k < std::size(ordre); ++k)
+        setTabOrder(ordre[k - 1], ordre[k]);
     force_[0]->setFocus();
 
     // The controls keep the names the game knows them by.
     const std::pair<QWidget*, const char*> noms[] = {
-        {jouer_, "Jouer"},       {joue_, "Joue"},         {ouvrir_, "Ouvrir"},
-        {fermer_, "Fermer"},     {quitter_, "Quitter"},   {resultat_, "Resultat"},
-        {couvercle_, "Couvercle"}, {batonnets_[0], "Batonnet0"}, {force_[0], "Force0"},
-        {force_[1], "Force1"},   {debut_[0], "Debut0"},   {debut_[1], "Debut1"}};
-    for (const auto& [w, nom] : noms) w->setObjectName(QString::fromLatin1(nom));
+        {jouer_, "Jouer"},         {joue_, "Joue"},
+        {ouvrir_, "Ouvrir"},       {fermer_, "Fermer"},
+        {quitter_, "Quitter"},     {resultat_, "Resultat"},
+        {couvercle_, "Couvercle"}, {batonnets_[0], "Batonnet0"},
+        {force_[0], "Force0"},     {force_[1], "Force1"},
+        {debut_[0], "Debut0"},     {debut_[1], "Debut1"}};
+    for (const auto& [w, nom] : noms)
+        w->setObjectName(QString::fromLatin1(nom));
 }
 
 BatonnetsWindow::~BatonnetsWindow() = default;
@@ -181,16 +192,24 @@ PictureBox& BatonnetsWindow::stick(int i) const {
     return *b;
 }
 
-float BatonnetsWindow::stickLeft(int i) const { return static_cast<float>(stick(i).position().x()); }
-float BatonnetsWindow::stickTop(int i) const { return static_cast<float>(stick(i).position().y()); }
+float BatonnetsWindow::stickLeft(int i) const {
+    return static_cast<float>(stick(i).position().x());
+}
+float BatonnetsWindow::stickTop(int i) const {
+    return static_cast<float>(stick(i).position().y());
+}
 
 void BatonnetsWindow::setStickLeft(int i, float left) {
     stick(i).setPosition({left, stick(i).position().y()});
 }
 
-void BatonnetsWindow::moveStick(int i, float left, float top) { stick(i).setPosition({left, top}); }
+void BatonnetsWindow::moveStick(int i, float left, float top) {
+    stick(i).setPosition({left, top});
+}
 
-void BatonnetsWindow::showStick(int i) { stick(i).show(); }
+void BatonnetsWindow::showStick(int i) {
+    stick(i).show();
+}
 
 void BatonnetsWindow::createStick(int i) {
     Q_ASSERT(i > 0 && i <= 20 && !batonnets_[static_cast<std::size_t>(i)]);
@@ -205,13 +224,19 @@ void BatonnetsWindow::createStick(int i) {
     batonnets_[static_cast<std::size_t>(i)] = b;
 }
 
-float BatonnetsWindow::lidLeft() const { return static_cast<float>(couvercle_->position().x()); }
-float BatonnetsWindow::lidWidth() const { return static_cast<float>(couvercle_->width()); }
+float BatonnetsWindow::lidLeft() const {
+    return static_cast<float>(couvercle_->position().x());
+}
+float BatonnetsWindow::lidWidth() const {
+    return static_cast<float>(couvercle_->width());
+}
 void BatonnetsWindow::moveLid(float left) {
     couvercle_->setPosition({left, couvercle_->position().y()});
 }
 
-void BatonnetsWindow::repaintWindow() { repaint(); }
+void BatonnetsWindow::repaintWindow() {
+    repaint();
+}
 void BatonnetsWindow::repaintLid() {
     // The lid's picture is opaque: said so for this repaint alone, Qt paints neither the
     // board nor the sticks beneath it, only the lid and the strip it has just uncovered.
@@ -247,17 +272,29 @@ void BatonnetsWindow::setBoard(Plateau p) {
 void BatonnetsWindow::setResultatText(std::string_view utf8) {
     resultat_->setCaption(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
-void BatonnetsWindow::setResultatColor(Couleur bgr) { resultat_->setForeColor(couleur(bgr)); }
-void BatonnetsWindow::setResultatFlag(bool on) { resultat_->setFlag(on); }
-void BatonnetsWindow::setJouerEnabled(bool on) { jouer_->setEnabled(on); }
-void BatonnetsWindow::setJoueEnabled(bool on) { joue_->setEnabled(on); }
+void BatonnetsWindow::setResultatColor(Couleur bgr) {
+    resultat_->setForeColor(couleur(bgr));
+}
+void BatonnetsWindow::setResultatFlag(bool on) {
+    resultat_->setFlag(on);
+}
+void BatonnetsWindow::setJouerEnabled(bool on) {
+    jouer_->setEnabled(on);
+}
+void BatonnetsWindow::setJoueEnabled(bool on) {
+    joue_->setEnabled(on);
+}
 
 bool BatonnetsWindow::optionSelected(Option o) const {
     switch (o) {
-    case Option::DebutJoueur: return debut_[0]->value() == 1;
-    case Option::DebutOrdinateur: return debut_[1]->value() == 1;
-    case Option::ForceNormale: return force_[0]->value() == 1;
-    case Option::ForceExpert: return force_[1]->value() == 1;
+    case Option::DebutJoueur:
+        return debut_[0]->value() == 1;
+    case Option::DebutOrdinateur:
+        return debut_[1]->value() == 1;
+    case Option::ForceNormale:
+        return force_[0]->value() == 1;
+    case Option::ForceExpert:
+        return force_[1]->value() == 1;
     }
     return false;
 }
@@ -274,8 +311,12 @@ void BatonnetsWindow::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void BatonnetsWindow::reseedFromTimeOfDay() { random_.reseed(); }
-double BatonnetsWindow::nextRandom() { return random_.next(); }
+void BatonnetsWindow::reseedFromTimeOfDay() {
+    random_.reseed();
+}
+double BatonnetsWindow::nextRandom() {
+    return random_.next();
+}
 
 void BatonnetsWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
