@@ -1,5 +1,7 @@
 #include "VkCommand.h"
 
+#include "Face.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -56,9 +58,7 @@ VkCommand::Look VkCommand::currentLook() const {
 
 void VkCommand::render(const Look& look) {
     const qreal dpr = look.dpr;
-    face_ = QPixmap(
-        QSize(int(std::ceil(look.size.width() * dpr)), int(std::ceil(look.size.height() * dpr))));
-    face_.setDevicePixelRatio(dpr);
+    face_ = facePixmap(look.size, dpr);
     // The rounded corners are laid on the backdrop rather than left transparent: an
     // opaque face is a plain copy on every whole-window repaint, not a blend.
     face_.fill(look.backdrop);

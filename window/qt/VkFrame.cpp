@@ -1,5 +1,7 @@
 #include "VkFrame.h"
 
+#include "Face.h"
+
 #include <QEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -19,8 +21,7 @@ VkFrame::VkFrame(const QString& title, QColor title1, QColor title2, int titleHe
 void VkFrame::render() {
     const qreal dpr = devicePixelRatioF();
     const QSize sz = size();
-    face_ = QPixmap(QSize(int(std::ceil(sz.width() * dpr)), int(std::ceil(sz.height() * dpr))));
-    face_.setDevicePixelRatio(dpr);
+    face_ = facePixmap(sz, dpr);
     face_.fill(back2_);
     faceSize_ = sz;
     faceDpr_ = dpr;

@@ -1,5 +1,7 @@
 #include "VkLabel.h"
 
+#include "Face.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
@@ -61,8 +63,7 @@ bool VkLabel::flag() const {
 void VkLabel::render() {
     const qreal dpr = devicePixelRatioF();
     const QSize sz = size();
-    face_ = QPixmap(QSize(int(std::ceil(sz.width() * dpr)), int(std::ceil(sz.height() * dpr))));
-    face_.setDevicePixelRatio(dpr);
+    face_ = facePixmap(sz, dpr);
     face_.fill(back_);
     faceSize_ = sz;
     faceDpr_ = dpr;

@@ -1,5 +1,7 @@
 #include "VkOptionButton.h"
 
+#include "Face.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -120,9 +122,7 @@ VkOptionButton::Look VkOptionButton::currentLook() const {
 
 void VkOptionButton::render(const Look& look) {
     const qreal dpr = look.dpr;
-    face_ = QPixmap(
-        QSize(int(std::ceil(look.size.width() * dpr)), int(std::ceil(look.size.height() * dpr))));
-    face_.setDevicePixelRatio(dpr);
+    face_ = facePixmap(look.size, dpr);
     face_.fill(back_);
     faceLook_ = look;
     fontChanged_ = false;
