@@ -25,9 +25,9 @@ int main(int argc, char* argv[]) {
     // menu entry's name and icon, and groups it with that entry's launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral(BATONNETS_APP_ID));
 
-    batonnets::BatonnetsWindow fenetre;
-    batonnets::BaseBatonnets jeu(fenetre);
-    batonnets::relier(fenetre, jeu);
-    fenetre.show();
+    batonnets::BatonnetsWindow window;
+    batonnets::BaseBatonnets game(window);
+    batonnets::wire(window, game);
+    window.show();
     return QApplication::exec();
 }

@@ -14,14 +14,13 @@
 
 namespace batonnets::bench {
 
-template <class Window = BatonnetsWindow>
-struct Banc {
+template <class Window = BatonnetsWindow> struct Banc {
     Window f;
-    BaseBatonnets jeu{f};
+    BaseBatonnets game{f};
 
     // fullSpeed: pass period 0, the passes run back to back; otherwise the game's pace.
     explicit Banc(bool fullSpeed) {
-        relier(f, jeu);
+        wire(f, game);
         if (fullSpeed) f.setPassPeriod(std::chrono::microseconds(0));
         f.show();
         if (!QTest::qWaitForWindowExposed(&f)) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "Banc.h"
+#include "GradientButton.h"
 #include "Mesure.h"
-#include "VkCommand.h"
-#include "VkOptionButton.h"
+#include "OptionButton.h"
 
 namespace batonnets::bench {
 
@@ -19,7 +19,7 @@ namespace {
 // The window as the game uses it, counting passes and noting when the first lid-only
 // repaint of a handler comes: there the alignment has ended and the closing begins.
 class FenetreComptee : public BatonnetsWindow {
-public:
+  public:
     void pace() override {
         BatonnetsWindow::pace();
         ++passes_;
@@ -40,7 +40,7 @@ public:
         lidOnlyAt_.reset();
     }
 
-private:
+  private:
     long passes_ = 0;
     long passesBeforeLidOnly_ = 0;
     std::optional<Clock::time_point> lidOnlyAt_;
@@ -64,8 +64,7 @@ struct Mesures {
 };
 
 // Runs one handler and returns its duration in ms; the passes are left in the window.
-template <class Handler>
-double duree(FenetreComptee& f, Handler handler) {
+template <class Handler> double duree(FenetreComptee& f, Handler handler) {
     f.restart();
     const auto start = Clock::now();
     handler();
@@ -79,24 +78,24 @@ double duree(FenetreComptee& f, Handler handler) {
 void partie(Mesures& m) {
     Banc<FenetreComptee> banc(false);
     FenetreComptee& f = banc.f;
-    BaseBatonnets& jeu = banc.jeu;
+    BaseBatonnets& game = banc.game;
 
-    double t = duree(f, [&] { jeu.clicOuvrir(); });
+    double t = duree(f, [&] { game.onOuvrir(); });
     m.add("lid-slide", f.passes(), t);
-    t = duree(f, [&] { jeu.clicFermer(); });
+    t = duree(f, [&] { game.onFermer(); });
     m.add("lid-slide-lid-only", f.passes(), t);
-    t = duree(f, [&] { jeu.clicJouer(); });
+    t = duree(f, [&] { game.onJouer(); });
     m.add("first-game", f.passes(), t);
 
     for (const std::int16_t k : {0, 3, 7, 11, 15}) {
-        t = duree(f, [&] { jeu.clicBatonnet(k); });
+        t = duree(f, [&] { game.onBatonnet(k); });
         m.add("stick-slide", f.passes(), t);
-        t = duree(f, [&] { jeu.clicJoue(); });
+        t = duree(f, [&] { game.onJoue(); });
         if (f.passes() == 3 * 257) m.add("computer-3", f.passes(), t);
     }
-    if (jeu.module().NbBatonnets != 1) {
+    if (game.module().NbBatonnets != 1) {
         std::fprintf(stderr, "the game did not end as planned: %d sticks left\n",
-                     jeu.module().NbBatonnets);
+                     game.module().NbBatonnets);
         std::exit(1);
     }
 
@@ -120,7 +119,8 @@ void partie(Mesures& m) {
 
 int mesureCadence(int loops) {
     Mesures m;
-    for (int loop = 0; loop < loops; ++loop) partie(m);
+    for (int loop = 0; loop < loops; ++loop)
+        partie(m);
     for (const auto& [key, values] : m.ms)
         report(("pace-" + key).c_str(), m.passes[key], median(values));
     std::printf("pass-period-us %lld\n", m.period);

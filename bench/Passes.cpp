@@ -19,7 +19,7 @@ constexpr int Largeur = 857;
 constexpr int Hauteur = 429;
 constexpr int LidSlide = 858; // passes of a whole opening or closing
 constexpr int StickSlide = 255;
-constexpr int Stick = 5;      // a stick in the middle of the row, away from the edges
+constexpr int Stick = 5; // a stick in the middle of the row, away from the edges
 
 // The frame-sized buffers the floor works on: a frame image like the window's backing
 // store, a full-frame picture to blit into it, and raw bytes for the plain copy.
@@ -33,7 +33,8 @@ struct Plancher {
     Plancher() {
         QImage img(Largeur, Hauteur, QImage::Format_RGB32);
         for (int y = 0; y < Hauteur; ++y)
-            for (int x = 0; x < Largeur; ++x) img.setPixel(x, y, qRgb(x & 255, y & 255, 90));
+            for (int x = 0; x < Largeur; ++x)
+                img.setPixel(x, y, qRgb(x & 255, y & 255, 90));
         picture = QPixmap::fromImage(img);
     }
 
@@ -81,11 +82,11 @@ void windowStickPasses(BatonnetsWindow& f, int n) {
 }
 
 void floorPasses(Plancher& pl, int n) {
-    for (int k = 0; k < n; ++k) pl.fillAndBlit();
+    for (int k = 0; k < n; ++k)
+        pl.fillAndBlit();
 }
 
-template <class Passes>
-double perPass(int n, Passes passes) {
+template <class Passes> double perPass(int n, Passes passes) {
     const auto start = Clock::now();
     passes(n);
     return microsSince(start) / n;
@@ -95,7 +96,9 @@ double perPass(int n, Passes passes) {
 
 // Entry points of their own, so that callgrind can count each kind apart; nothing
 // else calls them, the warm-up included.
-[[gnu::noinline]] void callgrindFloor(Plancher& pl, int n) { floorPasses(pl, n); }
+[[gnu::noinline]] void callgrindFloor(Plancher& pl, int n) {
+    floorPasses(pl, n);
+}
 [[gnu::noinline]] void callgrindWindowLid(BatonnetsWindow& f, int from, int n) {
     windowLidPasses(f, from, n);
 }
@@ -113,7 +116,10 @@ int mesurePasses(int loops) {
     std::vector<double> copy, fill, windowLid, lid, windowStick;
     // One untimed loop first: glyph caches, pixmap conversions, the first flush.
     for (int loop = -1; loop < loops; ++loop) {
-        const double c = perPass(LidSlide, [&](int n) { for (int k = 0; k < n; ++k) pl.copy(k); });
+        const double c = perPass(LidSlide, [&](int n) {
+            for (int k = 0; k < n; ++k)
+                pl.copy(k);
+        });
         const double fb = perPass(LidSlide, [&](int n) { floorPasses(pl, n); });
         // Opening, then a stick down and up with the lid open, then closing: the order
         // of a real game, and each loop leaves the window as it found it.

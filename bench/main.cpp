@@ -16,8 +16,10 @@
 int main(int argc, char* argv[]) {
     using namespace batonnets::bench;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s passes LOOPS | callgrind N | cadence LOOPS | "
-                             "launch PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s passes LOOPS | callgrind N | cadence LOOPS | "
+                     "launch PROGRAM [ARGS...]\n",
+                     argv[0]);
         return 2;
     }
     const char* mode = argv[1];

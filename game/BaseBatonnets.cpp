@@ -1,51 +1,51 @@
 #include "BaseBatonnets.h"
 
-#include "Demarrage.h"
-#include "Partie.h"
-#include "TourJoueur.h"
-#include "window/Couvercle.h"
-#include "window/Quitter.h"
+#include "NewGame.h"
+#include "PlayerTurn.h"
+#include "StartUp.h"
+#include "game/Lid.h"
+#include "game/Quitting.h"
 
 namespace batonnets {
 
-void BaseBatonnets::activation() {
-    if (demarre_ || termine_) return;
-    demarre_ = true;
-    Demarrage(m_, w_);
+void BaseBatonnets::onActivated() {
+    if (started_ || ended_) return;
+    started_ = true;
+    startUp(m_, w_);
 }
 
-void BaseBatonnets::clicJouer() {
-    if (!termine_) ClicJouer(m_, w_);
+void BaseBatonnets::onJouer() {
+    if (!ended_) startGame(m_, w_);
 }
 
-void BaseBatonnets::clicJoue() {
-    if (!termine_) ClicJoue(m_, w_);
+void BaseBatonnets::onJoue() {
+    if (!ended_) confirmMove(m_, w_);
 }
 
-void BaseBatonnets::clicBatonnet(std::int16_t index) {
-    if (!termine_) ClicBatonnet(m_, w_, index);
+void BaseBatonnets::onBatonnet(std::int16_t index) {
+    if (!ended_) takeStick(m_, w_, index);
 }
 
 // Both option groups only arm Jouer; the selection is read when a game starts.
-void BaseBatonnets::clicDebut(std::int16_t) {
-    if (!termine_) ClicOption(m_, w_);
+void BaseBatonnets::onDebut(std::int16_t) {
+    if (!ended_) optionClicked(m_, w_);
 }
 
-void BaseBatonnets::clicForce(std::int16_t) {
-    if (!termine_) ClicOption(m_, w_);
+void BaseBatonnets::onForce(std::int16_t) {
+    if (!ended_) optionClicked(m_, w_);
 }
 
-void BaseBatonnets::clicOuvrir() {
-    if (!termine_) Ouvre(w_, m_.PosAnim);
+void BaseBatonnets::onOuvrir() {
+    if (!ended_) Ouvre(w_, m_.PosAnim);
 }
 
-void BaseBatonnets::clicFermer() {
-    if (!termine_) Ferme(w_, m_.PosAnim);
+void BaseBatonnets::onFermer() {
+    if (!ended_) Ferme(w_, m_.PosAnim);
 }
 
-void BaseBatonnets::clicQuitter() {
-    if (termine_) return;
-    termine_ = true;
+void BaseBatonnets::onQuitter() {
+    if (ended_) return;
+    ended_ = true;
     Quitter(w_, m_.Indice, m_.PasAligne, m_.PosAnim);
 }
 

@@ -5,35 +5,35 @@
 #include <cstdint>
 
 #include "BatonModule.h"
-#include "window/WindowOps.h"
+#include "game/WindowOps.h"
 
 namespace batonnets {
 
 class BaseBatonnets {
-public:
+  public:
     explicit BaseBatonnets(WindowOps& w) : w_(w) {}
 
     // The window has been shown. Start-up runs on the first call only.
-    void activation();
+    void onActivated();
 
-    void clicJouer();
-    void clicJoue();
-    void clicBatonnet(std::int16_t index);
-    void clicDebut(std::int16_t index);
-    void clicForce(std::int16_t index);
-    void clicOuvrir();
-    void clicFermer();
-    void clicQuitter();
+    void onJouer();
+    void onJoue();
+    void onBatonnet(std::int16_t index);
+    void onDebut(std::int16_t index);
+    void onForce(std::int16_t index);
+    void onOuvrir();
+    void onFermer();
+    void onQuitter();
 
     const BatonModule& module() const { return m_; }
-    bool termine() const { return termine_; }
+    bool ended() const { return ended_; }
 
-private:
+  private:
     WindowOps& w_;
     BatonModule m_;
-    bool demarre_ = false;
+    bool started_ = false;
     // Once the program has been told to end, events still queued are ignored.
-    bool termine_ = false;
+    bool ended_ = false;
 };
 
 } // namespace batonnets

@@ -10,22 +10,38 @@
 #include <string>
 #include <vector>
 
-#include "window/WindowOps.h"
+#include "game/WindowOps.h"
 
 namespace batonnets::test {
 
 enum class Op {
-    CreateStick, ShowStick, SetStickLeft, MoveStick, MoveLid, RepaintWindow, RepaintLid, Pace,
-    SetBoard, Text, Color, Flag, JouerEnabled, JoueEnabled, Sleep, End, Reseed, Draw
+    CreateStick,
+    ShowStick,
+    SetStickLeft,
+    MoveStick,
+    MoveLid,
+    RepaintWindow,
+    RepaintLid,
+    Pace,
+    SetBoard,
+    Text,
+    Color,
+    Flag,
+    JouerEnabled,
+    JoueEnabled,
+    Sleep,
+    End,
+    Reseed,
+    Draw
 };
 
 struct Event {
     Op op;
-    int i = 0;      // stick index, board, enabled flag, milliseconds
-    float x = 0;    // left edge
-    float y = 0;    // top edge
+    int i = 0;   // stick index, board, enabled flag, milliseconds
+    float x = 0; // left edge
+    float y = 0; // top edge
     std::string text{};
-    Couleur color = 0;
+    Color color = 0;
 };
 
 struct Stick {
@@ -35,7 +51,7 @@ struct Stick {
 };
 
 class FakeWindow : public WindowOps {
-public:
+  public:
     FakeWindow() {
         sticks[0] = {true, true, 18.0f, 36.0f}; // stick 0 comes with the window
     }
@@ -43,9 +59,9 @@ public:
     std::array<Stick, 21> sticks{};
     float lid = 0.0f;
     float lidW = 857.0f;
-    Plateau board = Plateau::Vingt;
+    Board board = Board::Twenty;
     std::string text;
-    Couleur color = 0x008000;
+    Color color = 0x008000;
     bool flag = false;
     bool jouer = true;
     bool joue = false;
@@ -92,7 +108,7 @@ public:
     void repaintWindow() override { record({Op::RepaintWindow}); }
     void repaintLid() override { record({Op::RepaintLid}); }
     void pace() override { record({Op::Pace}); }
-    void setBoard(Plateau p) override {
+    void setBoard(Board p) override {
         board = p;
         record({Op::SetBoard, static_cast<int>(p)});
     }
@@ -100,7 +116,7 @@ public:
         text = t;
         record({Op::Text, 0, 0, 0, text});
     }
-    void setResultatColor(Couleur c) override {
+    void setResultatColor(Color c) override {
         color = c;
         record({Op::Color, 0, 0, 0, {}, c});
     }
@@ -118,10 +134,14 @@ public:
     }
     bool optionSelected(Option o) const override {
         switch (o) {
-        case Option::DebutJoueur: return debutJoueur;
-        case Option::DebutOrdinateur: return !debutJoueur;
-        case Option::ForceNormale: return !forceExpert;
-        case Option::ForceExpert: return forceExpert;
+        case Option::DebutJoueur:
+            return debutJoueur;
+        case Option::DebutOrdinateur:
+            return !debutJoueur;
+        case Option::ForceNormale:
+            return !forceExpert;
+        case Option::ForceExpert:
+            return forceExpert;
         }
         return false;
     }
@@ -141,18 +161,20 @@ public:
 
     std::size_t count(Op op) const {
         std::size_t n = 0;
-        for (const Event& e : log) n += e.op == op;
+        for (const Event& e : log)
+            n += e.op == op;
         return n;
     }
     // Sticks on the board at the in-play height; stick 20 of the 20-stick row is off
     // the client area and never counts.
     int inPlay() const {
         int n = 0;
-        for (const Stick& s : sticks) n += s.shown && s.top == 36.0f && s.left < 857.0f;
+        for (const Stick& s : sticks)
+            n += s.shown && s.top == 36.0f && s.left < 857.0f;
         return n;
     }
 
-private:
+  private:
     void record(Event e) {
         if (ended) throw std::logic_error("operation after the program ended");
         log.push_back(std::move(e));

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "FakeWindow.h"
+#include "game/Alignment.h"
 #include "game/BaseBatonnets.h"
-#include "game/Demarrage.h"
-#include "game/Distribution.h"
-#include "window/Aligne.h"
-#include "window/Couvercle.h"
-#include "window/Quitter.h"
+#include "game/StickLayouts.h"
+#include "game/Lid.h"
+#include "game/Quitting.h"
+#include "game/StartUp.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
@@ -29,26 +29,26 @@ void expectPasses(const FakeWindow& w, Op move, Op repaint) {
 FakeWindow startedWindow() {
     FakeWindow w;
     BatonModule m;
-    Demarrage(m, w);
+    startUp(m, w);
     w.log.clear();
     return w;
 }
 
 } // namespace
 
-TEST(Demarrage, CreatesTheRowOnceAndLocksPicking) {
+TEST(startUp, CreatesTheRowOnceAndLocksPicking) {
     FakeWindow w;
-    BaseBatonnets jeu(w);
-    jeu.activation();
-    jeu.activation(); // a later activation (switching programs) must not redo it
+    BaseBatonnets game(w);
+    game.onActivated();
+    game.onActivated(); // a later activation (switching programs) must not redo it
     EXPECT_EQ(w.count(Op::CreateStick), 20u);
     for (int i = 0; i <= 20; ++i) {
         EXPECT_TRUE(w.sticks[i].shown) << i;
         EXPECT_EQ(w.sticks[i].left, 18.0f + 42.0f * i) << i;
         EXPECT_EQ(w.sticks[i].top, 36.0f) << i;
     }
-    EXPECT_EQ(jeu.module().NbPrisJoueur, 3);
-    EXPECT_EQ(jeu.module().NbBatonnets, 0);
+    EXPECT_EQ(game.module().NbPrisJoueur, 3);
+    EXPECT_EQ(game.module().NbBatonnets, 0);
     EXPECT_EQ(w.count(Op::RepaintWindow), 0u);
     EXPECT_EQ(w.lid, 0.0f);
 }
@@ -66,7 +66,8 @@ TEST(Distribution, BothLayoutsAreExactAndRepeatable) {
         BatonModule m;
         for (int twice = 0; twice < 2; ++twice) {
             r.layout(m, w);
-            for (int i = 0; i <= 20; ++i) EXPECT_EQ(w.sticks[i].left, r.first + r.step * i);
+            for (int i = 0; i <= 20; ++i)
+                EXPECT_EQ(w.sticks[i].left, r.first + r.step * i);
             EXPECT_EQ(m.NbBatonnets, r.count);
             EXPECT_EQ(w.inPlay(), r.count);
         }
@@ -82,9 +83,9 @@ TEST(Couvercle, PassCountsAndRepaintKinds) {
         float end, posAnimAfter;
     };
     const Row rows[] = {
-        {true, 0.0f, 858, 857.0f, 858.0f},   {true, 857.0f, 1, 857.0f, 858.0f},
-        {false, 857.0f, 858, 0.0f, -1.0f},   {false, 0.0f, 1, 0.0f, -1.0f},
-        {false, 10.5f, 11, 0.5f, -0.5f},     {true, 856.5f, 1, 856.5f, 857.5f},
+        {true, 0.0f, 858, 857.0f, 858.0f}, {true, 857.0f, 1, 857.0f, 858.0f},
+        {false, 857.0f, 858, 0.0f, -1.0f}, {false, 0.0f, 1, 0.0f, -1.0f},
+        {false, 10.5f, 11, 0.5f, -0.5f},   {true, 856.5f, 1, 856.5f, 857.5f},
     };
     for (const Row& r : rows) {
         FakeWindow w;
@@ -111,8 +112,8 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
         std::size_t passes;
         float after;
     };
-    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {-220, 129, 36}, {291, 128, 37}, {35, 1, 35},
-                        {37, 1, 37}, {100, 33, 36}};
+    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {-220, 129, 36}, {291, 128, 37},
+                        {35, 1, 35}, {37, 1, 37},    {100, 33, 36}};
     for (const Row& r : rows) {
         FakeWindow w = startedWindow();
         w.sticks[5].top = r.top;
@@ -131,8 +132,10 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
 TEST(Aligne, StrictOrderAndUnchangedLeftEdges) {
     FakeWindow w = startedWindow();
     const int player = 4, computer = 6; // a finished game: 4 + 6 sticks away from the line
-    for (int i = 0; i < player; ++i) w.sticks[2 * i].top = 290;
-    for (int i = 0; i < computer; ++i) w.sticks[2 * i + 1 + 8].top = -220;
+    for (int i = 0; i < player; ++i)
+        w.sticks[2 * i].top = 290;
+    for (int i = 0; i < computer; ++i)
+        w.sticks[2 * i + 1 + 8].top = -220;
     std::int16_t indice = 0, pas = 0;
     float posAnim = 0;
     Aligne(w, indice, pas, posAnim);
@@ -144,7 +147,8 @@ TEST(Aligne, StrictOrderAndUnchangedLeftEdges) {
         last = e.i;
         EXPECT_EQ(e.x, 18.0f + 42.0f * e.i);
     }
-    for (int i = 0; i <= 20; ++i) EXPECT_EQ(w.sticks[i].top, 36.0f);
+    for (int i = 0; i <= 20; ++i)
+        EXPECT_EQ(w.sticks[i].top, 36.0f);
 }
 
 TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
@@ -171,15 +175,15 @@ TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
 
 TEST(Quitter, NothingRunsAfterTheEnd) {
     FakeWindow w;
-    BaseBatonnets jeu(w);
-    jeu.activation();
-    jeu.clicQuitter();
+    BaseBatonnets game(w);
+    game.onActivated();
+    game.onQuitter();
     ASSERT_TRUE(w.ended);
     // The fake throws on any operation after the end; queued clicks must be ignored.
     EXPECT_NO_THROW({
-        jeu.clicJouer();
-        jeu.clicOuvrir();
-        jeu.clicBatonnet(0);
-        jeu.clicQuitter();
+        game.onJouer();
+        game.onOuvrir();
+        game.onBatonnet(0);
+        game.onQuitter();
     });
 }

@@ -6,8 +6,8 @@
 
 #include "FakeWindow.h"
 #include "game/BaseBatonnets.h"
-#include "game/JeuOrdi.h"
-#include "window/Textes.h"
+#include "game/ComputerTurn.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
@@ -25,9 +25,9 @@ bool moverWins(int n) {
 // A game in progress, started through the handlers as the player would.
 struct Game {
     FakeWindow w;
-    BaseBatonnets jeu{w};
-    Game() { jeu.activation(); }
-    const BatonModule& m() const { return jeu.module(); }
+    BaseBatonnets game{w};
+    Game() { game.onActivated(); }
+    const BatonModule& m() const { return game.module(); }
 
     int leftmostInPlay() const {
         for (int i = 0; i <= 20; ++i)
@@ -35,8 +35,9 @@ struct Game {
         return -1;
     }
     void take(int k) {
-        for (int j = 0; j < k; ++j) jeu.clicBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
-        if (k < 3 && w.joue) jeu.clicJoue();
+        for (int j = 0; j < k; ++j)
+            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
+        if (k < 3 && w.joue) game.onJoue();
     }
 
     // The rules' invariants between two handlers.
@@ -48,15 +49,15 @@ struct Game {
         for (const Stick& s : w.sticks)
             EXPECT_TRUE(s.top == 36.0f || s.top == 290.0f || s.top == -220.0f) << s.top;
         EXPECT_TRUE(w.lid == 0.0f || w.lid == 857.0f);
-        const bool over = w.text == textes::VousGagnez || w.text == textes::JaiGagne;
+        const bool over = w.text == texts::VousGagnez || w.text == texts::JaiGagne;
         if (over) {
             EXPECT_EQ(m().NbPrisJoueur, 3);
             EXPECT_TRUE(w.jouer);
             EXPECT_FALSE(w.joue);
             EXPECT_EQ(m().NbBatonnets, 1);
         } else {
-            EXPECT_EQ(w.text, textes::AVousDeJouer);
-            EXPECT_EQ(w.color, Vert);
+            EXPECT_EQ(w.text, texts::AVousDeJouer);
+            EXPECT_EQ(w.color, Green);
             EXPECT_EQ(w.joue, m().NbPrisJoueur > 0);
         }
     }
@@ -64,14 +65,15 @@ struct Game {
 
 // The 21-stick row with the first n sticks in play and the rest taken by the player.
 void setInPlay(FakeWindow& w, int n) {
-    for (int i = 0; i <= 20; ++i) w.sticks[i] = {true, true, 15.0f + 40.0f * i, i < n ? 36.0f : 290.0f};
+    for (int i = 0; i <= 20; ++i)
+        w.sticks[i] = {true, true, 15.0f + 40.0f * i, i < n ? 36.0f : 290.0f};
 }
 
 } // namespace
 
 TEST(JeuOrdi, TableLeavesThePlayerALosingCount) {
     for (int n = 2; n <= 21; ++n) {
-        const int k = CoupFixe(static_cast<std::int16_t>(n));
+        const int k = fixedMove(static_cast<std::int16_t>(n));
         if (n == 5 || n == 9 || n == 13 || n == 17) {
             EXPECT_EQ(k, 0) << n;
             EXPECT_FALSE(moverWins(n)) << n; // nothing better than chance exists there
@@ -83,8 +85,9 @@ TEST(JeuOrdi, TableLeavesThePlayerALosingCount) {
             EXPECT_TRUE(n - k == 1 || !moverWins(n - k)) << n;
         }
     }
-    EXPECT_EQ(CoupFixe(21), 1);
-    for (int n : {-1, 0, 1, 22}) EXPECT_EQ(CoupFixe(static_cast<std::int16_t>(n)), 0) << n;
+    EXPECT_EQ(fixedMove(21), 1);
+    for (int n : {-1, 0, 1, 22})
+        EXPECT_EQ(fixedMove(static_cast<std::int16_t>(n)), 0) << n;
 }
 
 TEST(JeuOrdi, MovesRowByRow) {
@@ -94,9 +97,9 @@ TEST(JeuOrdi, MovesRowByRow) {
         int taken;
     };
     const Row rows[] = {
-        {20, {}, 3},       {19, {}, 2},          {18, {}, 1},           {4, {}, 3},
-        {3, {}, 2},        {2, {}, 1},           {17, {0.0}, 1},        {13, {0.3333333}, 1},
-        {9, {1.0 / 3}, 2}, {5, {0.6666666}, 2},  {17, {2.0 / 3}, 3},    {5, {0.9999999999}, 3},
+        {20, {}, 3},       {19, {}, 2},         {18, {}, 1},        {4, {}, 3},
+        {3, {}, 2},        {2, {}, 1},          {17, {0.0}, 1},     {13, {0.3333333}, 1},
+        {9, {1.0 / 3}, 2}, {5, {0.6666666}, 2}, {17, {2.0 / 3}, 3}, {5, {0.9999999999}, 3},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.inPlay);
@@ -114,17 +117,18 @@ TEST(JeuOrdi, MovesRowByRow) {
         EXPECT_EQ(w.count(Op::RepaintWindow), 257u * r.taken);
         EXPECT_EQ(m.NbBatonnets, r.inPlay - r.taken);
         EXPECT_EQ(w.inPlay(), r.inPlay - r.taken);
-        for (int i = 1; i <= r.taken; ++i) EXPECT_EQ(w.sticks[i].top, -220.0f) << i;
+        for (int i = 1; i <= r.taken; ++i)
+            EXPECT_EQ(w.sticks[i].top, -220.0f) << i;
         EXPECT_EQ(w.sticks[0].top, 290.0f);
         // Announced in dark red before the first stick moves; the flag comes last.
         ASSERT_GE(w.log.size(), 2u);
         EXPECT_EQ(w.log[0].op, Op::Color);
-        EXPECT_EQ(w.log[0].color, RougeFonce);
-        EXPECT_EQ(w.log[1].text, textes::OrdinateurJoue);
+        EXPECT_EQ(w.log[0].color, DarkRed);
+        EXPECT_EQ(w.log[1].text, texts::OrdinateurJoue);
         EXPECT_EQ(w.log.back().op, Op::Flag);
         const bool won = m.NbBatonnets == 1;
-        EXPECT_EQ(w.text, won ? textes::JaiGagne : textes::AVousDeJouer);
-        EXPECT_EQ(w.color, won ? RougeFonce : Vert);
+        EXPECT_EQ(w.text, won ? texts::JaiGagne : texts::AVousDeJouer);
+        EXPECT_EQ(w.color, won ? DarkRed : Green);
         EXPECT_EQ(m.NbPrisJoueur, won ? 3 : 0);
         EXPECT_FALSE(w.joue);
     }
@@ -132,7 +136,7 @@ TEST(JeuOrdi, MovesRowByRow) {
 
 TEST(Partie, PlayerWinsOnTwentyByLeavingFourKPlusOne) {
     Game g;
-    g.jeu.clicJouer();
+    g.game.onJouer();
     EXPECT_EQ(g.w.count(Op::RepaintLid), 0u); // no option touched: the lid is not closed first
     EXPECT_EQ(g.w.count(Op::MoveLid), 858u);
     EXPECT_FALSE(g.w.jouer);
@@ -146,11 +150,11 @@ TEST(Partie, PlayerWinsOnTwentyByLeavingFourKPlusOne) {
         ASSERT_GE(k, 1);
         g.take(k);
     }
-    EXPECT_EQ(g.w.text, textes::VousGagnez);
+    EXPECT_EQ(g.w.text, texts::VousGagnez);
     g.checkInvariants();
     // After the win picks are refused; the last stick stays in place.
     const auto moves = g.w.count(Op::MoveStick);
-    g.jeu.clicBatonnet(static_cast<std::int16_t>(g.leftmostInPlay()));
+    g.game.onBatonnet(static_cast<std::int16_t>(g.leftmostInPlay()));
     EXPECT_EQ(g.w.count(Op::MoveStick), moves);
 }
 
@@ -160,14 +164,15 @@ TEST(Partie, ExpertWithThePlayerFirstIsAlwaysLost) {
     std::function<void(std::vector<int>)> explore = [&](std::vector<int> moves) {
         Game g;
         g.w.select(Option::ForceExpert);
-        g.jeu.clicForce(1);
-        g.jeu.clicJouer();
-        EXPECT_EQ(g.w.board, Plateau::VingtEtUn);
+        g.game.onForce(1);
+        g.game.onJouer();
+        EXPECT_EQ(g.w.board, Board::TwentyOne);
         EXPECT_EQ(g.m().NbBatonnets, 21);
-        for (int k : moves) g.take(k);
+        for (int k : moves)
+            g.take(k);
         if (g.m().NbBatonnets == 1) {
             ++games;
-            EXPECT_EQ(g.w.text, textes::JaiGagne);
+            EXPECT_EQ(g.w.text, texts::JaiGagne);
             g.checkInvariants();
             return;
         }
@@ -185,18 +190,19 @@ TEST(Partie, ExpertWithThePlayerFirstIsAlwaysLost) {
 TEST(Partie, ComputerStartsAndLeavesSeventeen) {
     Game g;
     g.w.select(Option::DebutOrdinateur);
-    g.jeu.clicDebut(1);
-    g.jeu.clicJouer();
+    g.game.onDebut(1);
+    g.game.onJouer();
     EXPECT_EQ(g.w.count(Op::RepaintLid), 1u); // the option click closes the (closed) lid first
-    EXPECT_EQ(g.w.board, Plateau::Vingt);
+    EXPECT_EQ(g.w.board, Board::Twenty);
     EXPECT_EQ(g.m().NbBatonnets, 17);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(g.w.sticks[i].top, -220.0f);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(g.w.sticks[i].top, -220.0f);
     g.checkInvariants();
 }
 
 TEST(Tour, PicksRefusedUntilAGameStarts) {
     Game g;
-    g.jeu.clicBatonnet(0);
+    g.game.onBatonnet(0);
     EXPECT_EQ(g.w.sticks[0].top, 36.0f);
     EXPECT_EQ(g.w.count(Op::MoveStick), 0u);
     EXPECT_FALSE(g.w.joue);
@@ -204,28 +210,28 @@ TEST(Tour, PicksRefusedUntilAGameStarts) {
 
 TEST(Tour, TakenSticksIgnoreClicksAndTheThirdHandsOver) {
     Game g;
-    g.jeu.clicJouer();
-    g.jeu.clicBatonnet(4);
+    g.game.onJouer();
+    g.game.onBatonnet(4);
     EXPECT_EQ(g.w.sticks[4].top, 290.0f);
     EXPECT_TRUE(g.w.joue);
     const auto before = g.w.log.size();
-    g.jeu.clicBatonnet(4); // already down
+    g.game.onBatonnet(4); // already down
     EXPECT_EQ(g.w.log.size(), before);
     g.w.log.clear();
-    g.jeu.clicBatonnet(7);
+    g.game.onBatonnet(7);
     EXPECT_EQ(g.w.count(Op::MoveStick), 255u);
     EXPECT_EQ(g.w.log.back().op, Op::JoueEnabled);
     g.w.randoms = {0.5};
-    g.jeu.clicBatonnet(9); // third: the computer answers at once (17 -> a random draw)
+    g.game.onBatonnet(9); // third: the computer answers at once (17 -> a random draw)
     EXPECT_EQ(g.w.count(Op::Draw), 1u);
     EXPECT_EQ(g.m().NbPrisJoueur, 0);
-    EXPECT_EQ(g.w.text, textes::AVousDeJouer);
+    EXPECT_EQ(g.w.text, texts::AVousDeJouer);
     g.checkInvariants();
 }
 
 TEST(Tour, AThirdStickLeavingOneWinsWithoutAReply) {
     Game h;
-    h.jeu.clicJouer();
+    h.game.onJouer();
     h.w.randoms = {0.0, 0.0, 0.0, 0.0};
     h.take(3); // 17 -> computer takes 1 -> 16
     h.take(3); // 13 -> 12
@@ -234,7 +240,7 @@ TEST(Tour, AThirdStickLeavingOneWinsWithoutAReply) {
     ASSERT_EQ(h.m().NbBatonnets, 4);
     const auto ordi = h.w.count(Op::Reseed);
     h.take(3);
-    EXPECT_EQ(h.w.text, textes::VousGagnez);
+    EXPECT_EQ(h.w.text, texts::VousGagnez);
     EXPECT_EQ(h.w.count(Op::Reseed), ordi);
     EXPECT_EQ(h.m().NbBatonnets, 1);
     h.checkInvariants();
@@ -242,16 +248,17 @@ TEST(Tour, AThirdStickLeavingOneWinsWithoutAReply) {
 
 TEST(Tour, RestartInTheMiddleOfATurnCannotConfirmAnEmptyMove) {
     Game g;
-    g.jeu.clicJouer();
-    g.jeu.clicBatonnet(0);
+    g.game.onJouer();
+    g.game.onBatonnet(0);
     ASSERT_TRUE(g.w.joue);
     g.w.select(Option::ForceExpert);
-    g.jeu.clicForce(1); // arms Jouer mid-turn
+    g.game.onForce(1); // arms Jouer mid-turn
     EXPECT_TRUE(g.w.jouer);
-    g.jeu.clicJouer();
+    g.game.onJouer();
     EXPECT_FALSE(g.w.joue); // a new game starts with nothing to confirm
     EXPECT_EQ(g.m().NbBatonnets, 21);
-    EXPECT_EQ(g.m().OptionModifiee, Vrai);
+    EXPECT_EQ(g.m().OptionModifiee, True16);
     g.checkInvariants();
-    for (int i = 0; i <= 20; ++i) EXPECT_EQ(g.w.sticks[i].top, 36.0f);
+    for (int i = 0; i <= 20; ++i)
+        EXPECT_EQ(g.w.sticks[i].top, 36.0f);
 }

@@ -16,10 +16,10 @@ namespace batonnets::test {
 
 struct Fenetre {
     BatonnetsWindow f;
-    BaseBatonnets jeu{f};
+    BaseBatonnets game{f};
 
     Fenetre() {
-        relier(f, jeu);
+        wire(f, game);
         f.setPassPeriod(std::chrono::microseconds(0));
         f.show();
         if (!QTest::qWaitForWindowExposed(&f)) qFatal("window not exposed");

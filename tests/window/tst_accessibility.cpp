@@ -7,33 +7,37 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include "VkCommand.h"
-#include "VkLabel.h"
-#include "VkOptionButton.h"
+#include "GradientButton.h"
+#include "OptionButton.h"
+#include "StatusLabel.h"
 #include "WindowFixture.h"
-#include "window/Textes.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
 
 namespace {
 
-QString u8(const char* s) { return QString::fromUtf8(s); }
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // The names the status line announced, each read when its event came.
 QStringList annonces;
 void enregistre(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::NameChanged && qobject_cast<VkLabel*>(e->object()))
+    if (e->type() == QAccessible::NameChanged && qobject_cast<StatusLabel*>(e->object()))
         annonces.append(e->accessibleInterface()->text(QAccessible::Name));
 }
 
-QAccessibleInterface* acc(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+QAccessibleInterface* acc(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
 
 } // namespace
 
 class TstAccessibility : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         // Qt delivers accessibility events only once a screen reader has asked for them;
         // with none here, switch it on as one would.
@@ -47,16 +51,21 @@ private slots:
     // One row for each kind of control; the buttons' names are their captions, which the
     // window tests check.
     void namesAndRoles() {
-        struct Row { const char* object; QAccessible::Role role; const char* name; int checked; };
-        const Row rows[] = { // checked: -1 if not checkable
-            {"Batonnet0", QAccessible::Graphic, "Bâtonnet 1", -1},
-            {"Batonnet20", QAccessible::Graphic, "Bâtonnet 21", -1},
-            {"Couvercle", QAccessible::Graphic, "Couvercle", -1},
-            {"Resultat", QAccessible::StaticText, "", -1},
-            {"Jouer", QAccessible::Button, textes::Jouer, -1},
-            {"vkFrame2", QAccessible::Grouping, textes::Debut, -1},
-            {"Force0", QAccessible::RadioButton, textes::Normale, 1},
-            {"Debut1", QAccessible::RadioButton, textes::Ordinateur, 0}};
+        struct Row {
+            const char* object;
+            QAccessible::Role role;
+            const char* name;
+            int checked;
+        };
+        const Row rows[] = {// checked: -1 if not checkable
+                            {"Batonnet0", QAccessible::Graphic, "Bâtonnet 1", -1},
+                            {"Batonnet20", QAccessible::Graphic, "Bâtonnet 21", -1},
+                            {"Couvercle", QAccessible::Graphic, "Couvercle", -1},
+                            {"Resultat", QAccessible::StaticText, "", -1},
+                            {"Jouer", QAccessible::Button, texts::Jouer, -1},
+                            {"vkFrame2", QAccessible::Grouping, texts::Debut, -1},
+                            {"Force0", QAccessible::RadioButton, texts::Normale, 1},
+                            {"Debut1", QAccessible::RadioButton, texts::Ordinateur, 0}};
         Fenetre w;
         for (const auto& r : rows) {
             QAccessibleInterface* i = acc(w.f.findChild<QWidget*>(r.object));
@@ -75,18 +84,18 @@ private slots:
 
     void everyMessageAnnounced() {
         Fenetre w;
-        const QString aVous = u8(textes::AVousDeJouer);
+        const QString aVous = u8(texts::AVousDeJouer);
         w.click(w.f.jouer());
         QCOMPARE(annonces, QStringList{aVous});
         // The player takes a stick and validates: the computer plays, then hands back.
         annonces.clear();
         w.click(w.leftmostInPlay());
         w.click(w.f.joue());
-        QCOMPARE(annonces, (QStringList{u8(textes::OrdinateurJoue), aVous}));
+        QCOMPARE(annonces, (QStringList{u8(texts::OrdinateurJoue), aVous}));
         QCOMPARE(acc(w.f.resultat())->text(QAccessible::Name), aVous);
         // The same message again is still spoken.
         annonces.clear();
-        w.f.setResultatText(textes::AVousDeJouer);
+        w.f.setResultatText(texts::AVousDeJouer);
         w.f.setResultatFlag(true);
         QCOMPARE(annonces, QStringList{aVous});
     }
@@ -97,10 +106,11 @@ private slots:
         Fenetre w;
         QApplication::setActiveWindow(&w.f);
         w.f.force(0)->setFocus();
-        for (int k = 0; k < 4; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (int k = 0; k < 4; ++k)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.f.jouer());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(w.f.resultat()->caption(), u8(textes::AVousDeJouer)); // a game is on
+        QCOMPARE(w.f.resultat()->caption(), u8(texts::AVousDeJouer)); // a game is on
         QVERIFY(!w.f.jouer()->isEnabled());
     }
 };

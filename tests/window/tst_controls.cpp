@@ -1,9 +1,9 @@
 // What only our own controls' code decides: option groups that follow the group number
 // across parents, arrow keys within a group, disabled push buttons, and a status line
 // whose cached face picks up every change.
-#include "window/qt/VkCommand.h"
-#include "window/qt/VkLabel.h"
-#include "window/qt/VkOptionButton.h"
+#include "window/GradientButton.h"
+#include "window/OptionButton.h"
+#include "window/StatusLabel.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -18,18 +18,19 @@ namespace {
 struct Options {
     QWidget top;
     QWidget* parents[2] = {new QWidget(&top), new QWidget(&top)};
-    QList<VkOptionButton*> b;
+    QList<OptionButton*> b;
     QList<int> emitted; // indexes, as optionClicked told them
     Options() {
         for (int i = 0; i < 4; ++i) {
-            b << new VkOptionButton(QString::number(i), i < 3 ? 1 : 2, i % 3, Qt::white, QFont(),
-                                    parents[i % 2]);
-            QObject::connect(b[i], &VkOptionButton::optionClicked, [this](int k) { emitted << k; });
+            b << new OptionButton(QString::number(i), i < 3 ? 1 : 2, i % 3, Qt::white, QFont(),
+                                  parents[i % 2]);
+            QObject::connect(b[i], &OptionButton::optionClicked, [this](int k) { emitted << k; });
         }
     }
     QList<int> values() const {
         QList<int> v;
-        for (auto* o : b) v << o->value();
+        for (auto* o : b)
+            v << o->value();
         return v;
     }
 };
@@ -43,10 +44,10 @@ class TestControls : public QObject {
         // Clicks (positions in b, or -1 - position for setValue(1) from code), the values
         // then, and the indexes told.
         const QList<int> rows[][3] = {
-            {{0, 1}, {0, 1, 0, 0}, {0, 1}},   // across parents
-            {{0, 3}, {1, 0, 0, 1}, {0, 0}},   // groups apart
-            {{2, 2}, {0, 0, 1, 0}, {2, 2}},   // the selected one clicked again still tells
-            {{-1, -3}, {0, 0, 1, 0}, {}}};    // code: exclusive too, and silent
+            {{0, 1}, {0, 1, 0, 0}, {0, 1}}, // across parents
+            {{0, 3}, {1, 0, 0, 1}, {0, 0}}, // groups apart
+            {{2, 2}, {0, 0, 1, 0}, {2, 2}}, // the selected one clicked again still tells
+            {{-1, -3}, {0, 0, 1, 0}, {}}};  // code: exclusive too, and silent
         for (const auto& [clicks, values, emitted] : rows) {
             Options w;
             for (int c : clicks)
@@ -80,8 +81,8 @@ class TestControls : public QObject {
     }
 
     void disabledCommand() {
-        VkCommand c("Validez votre coup", QColor(255, 0, 255), QColor(128, 0, 128), Qt::white,
-                    QFont(), nullptr);
+        GradientButton c("Validez votre coup", QColor(255, 0, 255), QColor(128, 0, 128), Qt::white,
+                         QFont(), nullptr);
         c.resize(317, 33);
         QSignalSpy spy(&c, &QAbstractButton::clicked);
         for (bool enabled : {true, false}) {
@@ -101,11 +102,11 @@ class TestControls : public QObject {
         const std::pair<QString, QColor> steps[] = {
             {"A vous de jouer...", green}, {"", green}, {"Perdu !", green}, {"Perdu !", blue}};
         const QFont font("Liberation Serif", 22, QFont::Bold);
-        VkLabel l(font, QColor(255, 255, 192), Qt::red, nullptr);
+        StatusLabel l(font, QColor(255, 255, 192), Qt::red, nullptr);
         QImage before;
         for (const auto& [caption, colour] : steps) {
-            VkLabel fresh(font, QColor(255, 255, 192), Qt::red, nullptr);
-            for (VkLabel* x : {&l, &fresh}) {
+            StatusLabel fresh(font, QColor(255, 255, 192), Qt::red, nullptr);
+            for (StatusLabel* x : {&l, &fresh}) {
                 x->resize(315, 42);
                 x->setCaption(caption);
                 x->setForeColor(colour);

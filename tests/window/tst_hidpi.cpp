@@ -3,11 +3,11 @@
 #include <QBackingStore>
 #include <QTest>
 
+#include "GradientButton.h"
 #include "PictureBox.h"
-#include "VkCommand.h"
-#include "VkLabel.h"
+#include "StatusLabel.h"
 #include "WindowFixture.h"
-#include "window/Textes.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
@@ -34,11 +34,14 @@ int differences(const QImage& screen, QRect area, const QImage& picture, QPoint 
     int n = 0;
     for (int y = 0; y < area.height(); ++y)
         for (int x = 0; x < area.width(); ++x)
-            n += screen.pixel(area.left() + x, area.top() + y) != picture.pixel(origin.x() + x, origin.y() + y);
+            n += screen.pixel(area.left() + x, area.top() + y) !=
+                 picture.pixel(origin.x() + x, origin.y() + y);
     return n;
 }
 
-QRect fois2(QRect r) { return {r.topLeft() * 2, r.size() * 2}; }
+QRect fois2(QRect r) {
+    return {r.topLeft() * 2, r.size() * 2};
+}
 
 struct Zone {
     const char* what;
@@ -57,7 +60,8 @@ void compare(const QImage& screen, const Zone& z) {
     const QImage sd = image(name);
     for (Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
         const QImage agrandie = sd.scaled(sd.size() * 2, Qt::IgnoreAspectRatio, mode);
-        QVERIFY2(differences(screen, device, agrandie, z.origin * 2) > device.width() * device.height() / 4,
+        QVERIFY2(differences(screen, device, agrandie, z.origin * 2) >
+                     device.width() * device.height() / 4,
                  z.what);
     }
 }
@@ -66,7 +70,7 @@ void compare(const QImage& screen, const Zone& z) {
 
 class TstHidpi : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void twiceTheDevicePixels();
     void drawnFrom2xPlayedInLogicalPixels();
 };
@@ -87,7 +91,7 @@ void TstHidpi::drawnFrom2xPlayedInLogicalPixels() {
     if (QTest::currentTestFailed()) return;
 
     w.click(w.f.jouer()); // at logical coordinates; the lid opens on a new game
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::AVousDeJouer));
+    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::AVousDeJouer));
     const Zone ouvert[] = {
         // Between sticks 9 and 10 the board shows from top to bottom, with the dividing
         // rod at x = 426: 4 pixels wide, so 8 device pixels shaded one by one.
@@ -104,7 +108,7 @@ void TstHidpi::drawnFrom2xPlayedInLogicalPixels() {
     w.click(QPoint(18 + 12, 150)); // stick 0, in logical pixels
     QCOMPARE(w.f.stickTop(0), 290.0f);
     QCOMPARE(w.f.batonnet(0)->geometry(), QRect(18, 290, 24, 252));
-    QCOMPARE(w.jeu.module().NbPrisJoueur, 1);
+    QCOMPARE(w.game.module().NbPrisJoueur, 1);
     // The taken stick shows below the board, still from the 2x picture, down to the controls.
     compare(ecran(w.f), {"taken stick", "batonnet", {18, 290, 24, 54}, {0, 0}});
 }

@@ -20,13 +20,13 @@
 #include <vector>
 
 #include "BatonnetsWindow.h"
+#include "GradientButton.h"
+#include "OptionButton.h"
 #include "PictureBox.h"
-#include "VkCommand.h"
-#include "VkLabel.h"
-#include "VkOptionButton.h"
+#include "StatusLabel.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
-#include "window/Textes.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace std::chrono_literals;
@@ -50,7 +50,10 @@ class FenetreSinge : public BatonnetsWindow {
     std::function<void()> aChaquePasse;
 
     void reseedFromTimeOfDay() override {}
-    double nextRandom() override { ++tirages; return tirage = double(rng() >> 11) * 0x1.0p-53; }
+    double nextRandom() override {
+        ++tirages;
+        return tirage = double(rng() >> 11) * 0x1.0p-53;
+    }
     void pace() override {
         if (dansUnePasse++ > 0) imbrique = true;
         BatonnetsWindow::pace();
@@ -71,11 +74,21 @@ struct Etat {
     long combien(float top) const { return std::count(haut.begin(), haut.end(), top); }
 };
 
-Etat lire(const FenetreSinge& f, const BaseBatonnets& jeu) {
-    Etat e{{}, {}, f.lidLeft(), jeu.module().NbBatonnets, jeu.module().NbPrisJoueur,
-           f.tirages, f.jouer()->isEnabled(), f.joue()->isEnabled(), f.resultat()->caption(),
+Etat lire(const FenetreSinge& f, const BaseBatonnets& game) {
+    Etat e{{},
+           {},
+           f.lidLeft(),
+           game.module().NbBatonnets,
+           game.module().NbPrisJoueur,
+           f.tirages,
+           f.jouer()->isEnabled(),
+           f.joue()->isEnabled(),
+           f.resultat()->caption(),
            f.resultat()->foreColor()};
-    for (int i = 0; i <= 20; ++i) { e.haut[i] = f.stickTop(i); e.gauche[i] = f.stickLeft(i); }
+    for (int i = 0; i <= 20; ++i) {
+        e.haut[i] = f.stickTop(i);
+        e.gauche[i] = f.stickLeft(i);
+    }
     return e;
 }
 
@@ -85,26 +98,28 @@ std::string incoherence(const Etat& n, bool partie, bool optionPartie) {
     int rangee = 0;
     bool ok = n.pris >= 0 && n.pris <= 3 && (n.couvercle == 0.0f || n.couvercle == Ouvert);
     for (std::size_t k = 0; k < 21; ++k) {
-        ok = ok && (n.haut[k] == EnJeu || n.haut[k] == PrisJoueur || n.haut[k] == PrisOrdi);
-        rangee += n.haut[k] == EnJeu && n.gauche[k] < Ouvert;
+        ok = ok && (n.haut[k] == InPlayTop || n.haut[k] == TakenByPlayerTop ||
+                    n.haut[k] == TakenByComputerTop);
+        rangee += n.haut[k] == InPlayTop && n.gauche[k] < Ouvert;
     }
     const auto dit = [&n](const char* t, QColor c) {
         return n.texte == QString::fromUtf8(t) && n.couleur == c;
     };
     if (!partie) // no game yet
         ok = ok && n.pris == 3 && n.jouer && !n.joue && n.texte.isEmpty();
-    else if (dit(textes::AVousDeJouer, EnVert)) // a turn, which can go on
+    else if (dit(texts::AVousDeJouer, EnVert)) // a turn, which can go on
         ok = ok && n.nb == rangee && n.nb >= 2 && n.pris <= 2 && n.joue == (n.pris >= 1) &&
              n.jouer == optionPartie;
     else // a game over
         ok = ok && n.nb == rangee && n.nb == 1 && n.pris == 3 && n.jouer && !n.joue &&
-             (dit(textes::VousGagnez, EnVert) || dit(textes::JaiGagne, EnRouge));
+             (dit(texts::VousGagnez, EnVert) || dit(texts::JaiGagne, EnRouge));
     if (ok) return {};
     QString s = QString::asprintf("NbBatonnets %d (%d in the row), NbPrisJoueur %d, Jouer %d, "
-                                  "Validez %d, label \"%s\" %s, lid %g, tops", n.nb, rangee,
-                                  n.pris, n.jouer, n.joue, qPrintable(n.texte),
+                                  "Validez %d, label \"%s\" %s, lid %g, tops",
+                                  n.nb, rangee, n.pris, n.jouer, n.joue, qPrintable(n.texte),
                                   qPrintable(n.couleur.name()), double(n.couvercle));
-    for (float h : n.haut) s += QString(" %1").arg(h);
+    for (float h : n.haut)
+        s += QString(" %1").arg(h);
     return s.toStdString();
 }
 
@@ -120,14 +135,14 @@ struct Singe {
     explicit Singe(unsigned long long g, bool surveille = true) : graine(g) {
         f.rng.seed(g);
         f.setPassPeriod(0us);
-        relier(f, jeu);
+        wire(f, game);
         if (surveille) observe(); // after the wiring, so run once each handler has returned
         f.aChaquePasse = [this] { passe(); };
         sage = entre(0, 1);
         f.show();
         if (!QTest::qWaitForWindowExposed(&f)) qFatal("window not exposed");
         vide();
-        dernier = lire(f, jeu);
+        dernier = lire(f, game);
         verifie("at start-up");
     }
 
@@ -139,13 +154,13 @@ struct Singe {
         QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, etape.p);
         vide();
         // The state the last handler left, checked then: nothing else may have changed it.
-        if (lire(f, jeu) != dernier) echec("the window changed outside any handler");
+        if (lire(f, game) != dernier) echec("the window changed outside any handler");
     }
 
     // ---- where the monkey clicks ----------------------------------------------------
 
     int entre(int min, int max) { return std::uniform_int_distribution<int>(min, max)(f.rng); }
-    bool tour() const { return jeu.module().NbPrisJoueur < 3; }
+    bool tour() const { return game.module().NbPrisJoueur < 3; }
     QPoint ou(QWidget* w) {
         return w->mapTo(&f, QPoint(entre(0, w->width() - 1), entre(0, w->height() - 1)));
     }
@@ -154,10 +169,10 @@ struct Singe {
     Clic batonnet(int voulu) {
         const int i = entre(0, 20), x = qRound(f.stickLeft(i));
         const float top = f.stickTop(i);
-        if (x >= 857 || (voulu >= 0 && (top == EnJeu) != (voulu == 1))) return {{-1, -1}, ""};
-        const int y = top == EnJeu        ? entre(36, 287)
-                      : top == PrisJoueur ? entre(290, 339)
-                                          : entre(0, 31);
+        if (x >= 857 || (voulu >= 0 && (top == InPlayTop) != (voulu == 1))) return {{-1, -1}, ""};
+        const int y = top == InPlayTop          ? entre(36, 287)
+                      : top == TakenByPlayerTop ? entre(290, 339)
+                                                : entre(0, 31);
         return {{entre(x, std::min(x + 23, 856)), y}, "stick " + std::to_string(i)};
     }
     Clic point(bool mort) { // anywhere; `mort`: on the strip, on no button
@@ -165,8 +180,8 @@ struct Singe {
         if (mort && qobject_cast<QAbstractButton*>(f.childAt(p))) return {{-1, -1}, ""};
         return {p, mort ? "a dead spot of the strip" : "the window"};
     }
-    Clic bouton(QAbstractButton* b) { return {ou(b), b->text().toStdString()}; }
-    VkOptionButton* option() { return entre(0, 1) ? f.force(entre(0, 1)) : f.debut(entre(0, 1)); }
+    Clic button(QAbstractButton* b) { return {ou(b), b->text().toStdString()}; }
+    OptionButton* option() { return entre(0, 1) ? f.force(entre(0, 1)) : f.debut(entre(0, 1)); }
 
     // What a player who knows the game clicks: sticks until 4k + 1 are left, then Validez;
     // between games, a 20-stick game the player opens, the only one a player can win
@@ -174,15 +189,15 @@ struct Singe {
     // pauses between them (sage), the monkey plays so throughout; in the others, only now
     // and then, and between games it changes the options at random.
     Clic coupSense() {
-        const int pris = jeu.module().NbPrisJoueur;
-        if (tour() && pris > 0 && pris == (jeu.module().NbBatonnets + pris - 1) % 4)
-            return bouton(f.joue());
+        const int pris = game.module().NbPrisJoueur;
+        if (tour() && pris > 0 && pris == (game.module().NbBatonnets + pris - 1) % 4)
+            return button(f.joue());
         if (tour()) return batonnet(1);
-        if (!sage) return bouton(option());
+        if (!sage) return button(option());
         QAbstractButton* b = f.jouer();
         if (f.force(0)->value() != 1) b = f.force(0);
         if (f.debut(0)->value() != 1) b = f.debut(0);
-        return bouton(b);
+        return button(b);
     }
     Clic plan(const Clic& c) { return sage && tour() ? coupSense() : c; }
 
@@ -193,11 +208,11 @@ struct Singe {
         {30, [this] { return coupSense(); }},
         {122, [this] { return batonnet(0); }},
         {4, [this] { return plan(batonnet(-1)); }},
-        {4, [this] { return plan(bouton(f.joue())); }},
-        {2, [this] { return plan(bouton(f.jouer())); }},
-        {1, [this] { return plan(bouton(option())); }},
-        {2, [this] { return bouton(f.ouvrir()); }},
-        {1, [this] { return bouton(f.fermer()); }},
+        {4, [this] { return plan(button(f.joue())); }},
+        {2, [this] { return plan(button(f.jouer())); }},
+        {1, [this] { return plan(button(option())); }},
+        {2, [this] { return button(f.ouvrir()); }},
+        {1, [this] { return button(f.fermer()); }},
         {12, [this] { return plan(point(false)); }},
         {822, [this] { return point(true); }},
     };
@@ -205,7 +220,8 @@ struct Singe {
         for (;;) {
             int t = entre(0, 999);
             auto c = cibles.begin();
-            while (t >= c->first) t -= (c++)->first;
+            while (t >= c->first)
+                t -= (c++)->first;
             const Clic k = c->second();
             if (k.p.x() >= 0 && f.childAt(k.p) != f.quitter()) return k;
         }
@@ -237,23 +253,23 @@ struct Singe {
 
     void observe() {
         int k = Jouer;
-        for (VkCommand* b : {f.jouer(), f.joue(), f.ouvrir(), f.fermer(), f.quitter()})
-            QObject::connect(b, &VkCommand::clicked, &f, [this, e = Ev(k++)] { apres(e, 0); });
+        for (GradientButton* b : {f.jouer(), f.joue(), f.ouvrir(), f.fermer(), f.quitter()})
+            QObject::connect(b, &GradientButton::clicked, &f, [this, e = Ev(k++)] { apres(e, 0); });
         QObject::connect(&f, &BatonnetsWindow::batonnetClicked, &f,
                          [this](int i) { apres(Batonnet, i); });
-        for (VkOptionButton* o : {f.debut(0), f.debut(1), f.force(0), f.force(1)})
-            QObject::connect(o, &VkOptionButton::optionClicked, &f, [this] { apres(Option, 0); });
+        for (OptionButton* o : {f.debut(0), f.debut(1), f.force(0), f.force(1)})
+            QObject::connect(o, &OptionButton::optionClicked, &f, [this] { apres(Option, 0); });
     }
 
     // The handler just run, from the state `a` the last one left: those that move no
     // stick may change only what is theirs, a click on a stick in play takes that one.
     void apres(Ev e, int i) {
-        const Etat a = dernier, n = dernier = lire(f, jeu);
+        const Etat a = dernier, n = dernier = lire(f, game);
         if (f.dansUnePasse > 0 || f.imbrique)
             echec(std::string("the ") + Nom[e] + " handler ran inside another's animation");
         if ((e == Jouer && !a.jouer) || (e == Joue && !a.joue))
             echec(std::string(Nom[e]) + " was clicked while disabled");
-        const bool enJeu = e == Batonnet && !fin_ && a.pris < 3 && a.haut.at(i) == EnJeu;
+        const bool enJeu = e == Batonnet && !fin_ && a.pris < 3 && a.haut.at(i) == InPlayTop;
         const bool aLui = !fin_ && a.pris < 3 && a.nb > 1; // it was the player's turn
         Etat attendu = a;
         attendu.jouer = a.jouer || (e == Option && !fin_);
@@ -261,14 +277,16 @@ struct Singe {
         if ((fin_ || e == Option || e == Ouvrir || e == Fermer || (e == Batonnet && !enJeu)) &&
             n != attendu)
             echec(std::string("the ") + Nom[e] + " handler did not do just its part");
-        if (enJeu && n.haut.at(i) != PrisJoueur) echec("the stick clicked stayed");
-        if (!fin_ && e == Quitter && !(f.ended() && n.combien(EnJeu) == 21 && n.couvercle == 0.0f))
+        if (enJeu && n.haut.at(i) != TakenByPlayerTop) echec("the stick clicked stayed");
+        if (!fin_ && e == Quitter &&
+            !(f.ended() && n.combien(InPlayTop) == 21 && n.couvercle == 0.0f))
             echec("Quitter did not align the sticks, close the lid and end the program");
         if (n.nb == 1 && a.nb != 1) { // this handler ended the game
-            const bool joueur = e == Batonnet && n.combien(PrisOrdi) == a.combien(PrisOrdi);
+            const bool joueur =
+                e == Batonnet && n.combien(TakenByComputerTop) == a.combien(TakenByComputerTop);
             ++gagnees[joueur ? 0 : 1];
             sage = entre(0, 1);
-            if (n.texte != QString::fromUtf8(joueur ? textes::VousGagnez : textes::JaiGagne))
+            if (n.texte != QString::fromUtf8(joueur ? texts::VousGagnez : texts::JaiGagne))
                 echec("the wrong side was declared the winner");
         }
         abandonnees += e == Jouer && aLui;
@@ -281,7 +299,7 @@ struct Singe {
     }
 
     void verifie(const char* quand) {
-        const std::string faute = fin_ ? "" : incoherence(lire(f, jeu), partie, optionPartie);
+        const std::string faute = fin_ ? "" : incoherence(lire(f, game), partie, optionPartie);
         if (!faute.empty()) echec(faute + " (" + quand + ")");
     }
     void echec(const std::string& quoi) {
@@ -293,7 +311,7 @@ struct Singe {
 
     unsigned long long graine;
     FenetreSinge f;
-    BaseBatonnets jeu{f};
+    BaseBatonnets game{f};
     Etat dernier; // as the last handler left it
     Clic etape;
     std::string echec_;
@@ -315,14 +333,17 @@ void TstMonkey::randomClicks() {
     const QByteArray s = qgetenv("MONKEY_SEED");
     const unsigned long long graine = s.isEmpty() ? std::random_device{}() : s.toULongLong();
     const int clics = qEnvironmentVariableIsEmpty("MONKEY_CLICKS")
-                          ? 10000 : qEnvironmentVariableIntValue("MONKEY_CLICKS");
+                          ? 10000
+                          : qEnvironmentVariableIntValue("MONKEY_CLICKS");
     qInfo("monkey: %d clicks, MONKEY_SEED=%llu replays this run", clics, graine);
     Singe m(graine);
-    for (int k = 0; k < clics && m.echec_.empty(); ++k) m.clic();
+    for (int k = 0; k < clics && m.echec_.empty(); ++k)
+        m.clic();
     // Quitter, clicks queued during its closing scene, then a few more: once the program
     // has ended, nothing may change any more.
     m.permilleQueue = 10;
-    for (int k = 0; k <= 20 && m.echec_.empty(); ++k) m.clic(k == 0);
+    for (int k = 0; k <= 20 && m.echec_.empty(); ++k)
+        m.clic(k == 0);
     qInfo("monkey: %d clicks (%d made, %d queued during animations); games started %d, won by "
           "the player %d, won by the computer %d, abandoned %d, left in play %d",
           m.clics + m.queued, m.clics, m.queued, m.commencees, m.gagnees[0], m.gagnees[1],
@@ -341,7 +362,7 @@ void TstMonkey::assistiveRequestsWaitForTheRunningHandler() {
     // its handler waits, so they would take it for one run inside the running handler.
     Singe m(7, false);
     FenetreSinge& f = m.f;
-    const BaseBatonnets& jeu = m.jeu;
+    const BaseBatonnets& game = m.game;
 
     // A click on stick i, during whose slide, at the tenth pass, `presses` are made as a
     // screen reader makes them: requests the event loop delivers like any other event,
@@ -353,13 +374,16 @@ void TstMonkey::assistiveRequestsWaitForTheRunningHandler() {
         if (++passes == 200) f.setPassPeriod(0us); // all made by then: no need to wait more
         if (passes == 10)
             for (QWidget* w : presses)
-                QMetaObject::invokeMethod(w, [w] {
-                    QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(
-                        QAccessibleActionInterface::pressAction());
-                }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    w,
+                    [w] {
+                        QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(
+                            QAccessibleActionInterface::pressAction());
+                    },
+                    Qt::QueuedConnection);
     };
-    for (VkCommand* b : {f.joue(), f.fermer(), f.jouer()})
-        QObject::connect(b, &VkCommand::clicked, &f, [&] { pendant += f.dansUnePasse > 0; });
+    for (GradientButton* b : {f.joue(), f.fermer(), f.jouer()})
+        QObject::connect(b, &GradientButton::clicked, &f, [&] { pendant += f.dansUnePasse > 0; });
     auto clicPendant = [&](int i, std::vector<QWidget*> p) {
         presses = std::move(p);
         passes = pendant = 0;
@@ -367,7 +391,7 @@ void TstMonkey::assistiveRequestsWaitForTheRunningHandler() {
         QTest::mouseClick(f.batonnet(i), Qt::LeftButton);
         QCOMPARE(pendant, static_cast<int>(presses.size())); // all came during the handler
         QVERIFY2(!f.imbrique, "a press ran its handler inside the running one");
-        QCOMPARE(incoherence(lire(f, jeu), true, false), std::string());
+        QCOMPARE(incoherence(lire(f, game), true, false), std::string());
     };
 
     // Validez, pressed while the third stick slides down: by the time the handler
@@ -377,13 +401,13 @@ void TstMonkey::assistiveRequestsWaitForTheRunningHandler() {
         QTest::mouseClick(w, Qt::LeftButton);
     clicPendant(2, {f.joue()});
     QCOMPARE(f.tirages, 1);
-    QCOMPARE(jeu.module().NbBatonnets, 17 - (1 + static_cast<int>(3.0 * f.tirage)));
+    QCOMPARE(game.module().NbBatonnets, 17 - (1 + static_cast<int>(3.0 * f.tirage)));
 
     // Fermer then Jouer, pressed while the next stick slides down (an option armed
     // Jouer): the slide ends, then the lid closes, then a new game opens it.
     QTest::mouseClick(f.force(0), Qt::LeftButton);
-    clicPendant(20 - jeu.module().NbBatonnets, {f.fermer(), f.jouer()});
-    QCOMPARE(lire(f, jeu).combien(EnJeu), 21L);
+    clicPendant(20 - game.module().NbBatonnets, {f.fermer(), f.jouer()});
+    QCOMPARE(lire(f, game).combien(InPlayTop), 21L);
     QCOMPARE(f.lidLeft(), Ouvert); // Jouer ran last
     QCOMPARE(f.tirages, 1);
 }

@@ -4,8 +4,8 @@
 // lay their rounded corners on the window's colour.
 #include <QTest>
 
+#include "GradientButton.h"
 #include "PictureBox.h"
-#include "VkCommand.h"
 #include "WindowFixture.h"
 
 using namespace batonnets;
@@ -13,18 +13,19 @@ using namespace batonnets::test;
 
 namespace {
 
-constexpr QRgb Fond = qRgb(128, 64, 64);
+constexpr QRgb WindowColor = qRgb(128, 64, 64);
 
 // Lets the window handle what was only scheduled (no synchronous repaint).
 void laisser() {
-    for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
+    for (int k = 0; k < 5; ++k)
+        QCoreApplication::processEvents();
 }
 
 // What a whole new paint shows: a board change composes the backdrop afresh, so swap
 // the board out and back.
 QImage afresh(Fenetre& w) {
-    const Plateau p = w.f.plateau();
-    w.f.setBoard(p == Plateau::Vingt ? Plateau::VingtEtUn : Plateau::Vingt);
+    const Board p = w.f.board();
+    w.f.setBoard(p == Board::Twenty ? Board::TwentyOne : Board::Twenty);
     w.f.repaintWindow();
     w.f.setBoard(p);
     w.f.repaintWindow();
@@ -35,7 +36,7 @@ QImage afresh(Fenetre& w) {
 
 class TstPainting : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void asAWholeNewPaint();
     void buttonCornersOnTheWindowColour();
 };
@@ -68,7 +69,7 @@ void TstPainting::asAWholeNewPaint() {
         check(lidOnly ? "lid-only repaint" : "lid half open");
     }
     // The whole new paints above rest on a board change being seen.
-    f.setBoard(Plateau::VingtEtUn);
+    f.setBoard(Board::TwentyOne);
     f.repaintWindow();
     const QPoint p(49, 160); // a dividing line on one board, a slot on the other
     QVERIFY(picture("plateau21").pixel(p) != picture("plateau20").pixel(p));
@@ -79,10 +80,10 @@ void TstPainting::asAWholeNewPaint() {
 void TstPainting::buttonCornersOnTheWindowColour() {
     Fenetre w;
     const QImage s = w.screen();
-    for (VkCommand* c : {w.f.jouer(), w.f.ouvrir(), w.f.fermer(), w.f.quitter(), w.f.joue()}) {
-        QCOMPARE(s.pixel(c->geometry().topLeft()), Fond);
-        QCOMPARE(s.pixel(c->geometry().bottomRight()), Fond);
-        QVERIFY(s.pixel(c->geometry().center()) != Fond);
+    for (GradientButton* c : {w.f.jouer(), w.f.ouvrir(), w.f.fermer(), w.f.quitter(), w.f.joue()}) {
+        QCOMPARE(s.pixel(c->geometry().topLeft()), WindowColor);
+        QCOMPARE(s.pixel(c->geometry().bottomRight()), WindowColor);
+        QVERIFY(s.pixel(c->geometry().center()) != WindowColor);
     }
 }
 

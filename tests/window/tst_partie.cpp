@@ -2,12 +2,12 @@
 // the pixels that reach the screen.
 #include <QTest>
 
+#include "GradientButton.h"
+#include "OptionButton.h"
 #include "PictureBox.h"
-#include "VkCommand.h"
-#include "VkLabel.h"
-#include "VkOptionButton.h"
+#include "StatusLabel.h"
 #include "WindowFixture.h"
-#include "window/Textes.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
@@ -24,7 +24,8 @@ bool labelShows(const Fenetre& w, QRgb colour) {
 }
 
 void take(Fenetre& w, int k) {
-    for (int j = 0; j < k; ++j) w.click(w.leftmostInPlay());
+    for (int j = 0; j < k; ++j)
+        w.click(w.leftmostInPlay());
     if (k < 3 && w.f.joue()->isEnabled()) w.click(w.f.joue());
 }
 
@@ -53,7 +54,7 @@ void checkSticksOnScreen(const Fenetre& w, const QImage& board) {
 
 class TstPartie : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void playerWinsOnTwenty();
     void computerWinsOnTwentyOne();
     void computerStartsAndNextGameRealigns();
@@ -67,18 +68,18 @@ void TstPartie::playerWinsOnTwenty() {
     QVERIFY(!w.f.jouer()->isEnabled());
     QVERIFY(labelShows(w, qRgb(0, 128, 0)));
     take(w, 3); // leaves 17; from then on always leave 4k + 1
-    while (w.jeu.module().NbBatonnets > 1) {
-        QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::AVousDeJouer));
-        take(w, (w.jeu.module().NbBatonnets - 1) % 4);
+    while (w.game.module().NbBatonnets > 1) {
+        QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::AVousDeJouer));
+        take(w, (w.game.module().NbBatonnets - 1) % 4);
     }
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::VousGagnez));
+    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::VousGagnez));
     QVERIFY(labelShows(w, qRgb(0, 128, 0)));
     QVERIFY(w.f.jouer()->isEnabled());
     QVERIFY(!w.f.joue()->isEnabled());
     checkSticksOnScreen(w, picture("plateau20"));
     const QPoint last = w.leftmostInPlay();
     w.click(last); // the game is over: the last stick stays
-    QCOMPARE(w.jeu.module().NbBatonnets, 1);
+    QCOMPARE(w.game.module().NbBatonnets, 1);
     QCOMPARE(w.leftmostInPlay(), last);
 }
 
@@ -86,12 +87,14 @@ void TstPartie::computerWinsOnTwentyOne() {
     Fenetre w;
     w.click(w.f.force(1));
     w.click(w.f.jouer());
-    QCOMPARE(w.f.plateau(), Plateau::VingtEtUn);
-    QCOMPARE(w.jeu.module().NbBatonnets, 21);
+    QCOMPARE(w.f.board(), Board::TwentyOne);
+    QCOMPARE(w.game.module().NbBatonnets, 21);
     const QImage board = picture("plateau21");
-    for (int i = 0; i <= 20; ++i) QCOMPARE(w.f.stickLeft(i), 15.0f + 40.0f * i);
-    while (w.jeu.module().NbBatonnets > 1) take(w, 1);
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::JaiGagne));
+    for (int i = 0; i <= 20; ++i)
+        QCOMPARE(w.f.stickLeft(i), 15.0f + 40.0f * i);
+    while (w.game.module().NbBatonnets > 1)
+        take(w, 1);
+    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::JaiGagne));
     QVERIFY(labelShows(w, qRgb(192, 0, 0)));
     QVERIFY(w.f.jouer()->isEnabled());
     checkSticksOnScreen(w, board);
@@ -101,8 +104,8 @@ void TstPartie::computerStartsAndNextGameRealigns() {
     Fenetre w;
     w.click(w.f.debut(1));
     w.click(w.f.jouer());
-    QCOMPARE(w.jeu.module().NbBatonnets, 17);
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::AVousDeJouer));
+    QCOMPARE(w.game.module().NbBatonnets, 17);
+    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::AVousDeJouer));
     w.click(w.leftmostInPlay());
     QVERIFY(w.f.joue()->isEnabled());
     // Abandon mid-turn for the 20-stick game the player opens.
@@ -110,8 +113,9 @@ void TstPartie::computerStartsAndNextGameRealigns() {
     QVERIFY(w.f.jouer()->isEnabled());
     w.click(w.f.jouer());
     QVERIFY(!w.f.joue()->isEnabled()); // nothing taken yet, nothing to confirm
-    QCOMPARE(w.jeu.module().NbBatonnets, 20);
-    for (int i = 0; i <= 20; ++i) QCOMPARE(w.f.stickTop(i), 36.0f);
+    QCOMPARE(w.game.module().NbBatonnets, 20);
+    for (int i = 0; i <= 20; ++i)
+        QCOMPARE(w.f.stickTop(i), 36.0f);
     QCOMPARE(w.f.lidLeft(), 857.0f);
     checkSticksOnScreen(w, picture("plateau20"));
 }

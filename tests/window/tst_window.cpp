@@ -5,19 +5,19 @@
 #include <QImageReader>
 #include <QTest>
 
+#include "GradientButton.h"
+#include "OptionButton.h"
 #include "PictureBox.h"
-#include "VkCommand.h"
-#include "VkLabel.h"
-#include "VkOptionButton.h"
+#include "StatusLabel.h"
 #include "WindowFixture.h"
-#include "window/Textes.h"
+#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
 
 class TstWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controlsAsLaidOut_data();
     void controlsAsLaidOut();
     void windowAndStartUp();
@@ -42,19 +42,19 @@ void TstWindow::controlsAsLaidOut_data() {
         QTest::newRow(n) << QString::fromLatin1(n) << r << QString::fromUtf8(c) << e;
     };
     row("vkFrame1", {12, 344, 111, 77}, "");
-    row("Force0", {24, 368, 89, 23}, textes::Normale);
-    row("Force1", {24, 390, 89, 23}, textes::Expert);
+    row("Force0", {24, 368, 89, 23}, texts::Normale);
+    row("Force1", {24, 390, 89, 23}, texts::Expert);
     row("Couvercle", {0, 28, 857, 286}, "");
     row("Resultat", {384, 344, 315, 42}, "");
-    row("Jouer", {260, 384, 111, 37}, textes::Jouer);
+    row("Jouer", {260, 384, 111, 37}, texts::Jouer);
     row("vkFrame2", {128, 344, 119, 77}, "");
-    row("Debut1", {140, 390, 101, 23}, textes::Ordinateur);
-    row("Debut0", {140, 368, 101, 23}, textes::Joueur);
-    row("Quitter", {714, 384, 139, 39}, textes::Quitter);
-    row("Joue", {384, 388, 317, 33}, textes::Joue, false);
+    row("Debut1", {140, 390, 101, 23}, texts::Ordinateur);
+    row("Debut0", {140, 368, 101, 23}, texts::Joueur);
+    row("Quitter", {714, 384, 139, 39}, texts::Quitter);
+    row("Joue", {384, 388, 317, 33}, texts::Joue, false);
     row("Batonnet0", {18, 36, 24, 252}, "");
-    row("Fermer", {714, 344, 139, 37}, textes::Fermer);
-    row("Ouvrir", {260, 344, 111, 37}, textes::Ouvrir);
+    row("Fermer", {714, 344, 139, 37}, texts::Fermer);
+    row("Ouvrir", {260, 344, 111, 37}, texts::Ouvrir);
 }
 
 void TstWindow::controlsAsLaidOut() {
@@ -81,7 +81,7 @@ void TstWindow::windowAndStartUp() {
     QCOMPARE(w.f.resultat()->foreColor(), QColor(0, 128, 0));
     QCOMPARE(w.f.debut(0)->value(), 1);
     QCOMPARE(w.f.force(0)->value(), 1);
-    QCOMPARE(w.jeu.module().NbPrisJoueur, 3);
+    QCOMPARE(w.game.module().NbPrisJoueur, 3);
     for (int i = 0; i <= 20; ++i) {
         QVERIFY(w.f.batonnet(i)->isVisible());
         QCOMPARE(w.f.stickLeft(i), 18.0f + 42.0f * i);
@@ -111,7 +111,7 @@ void TstWindow::stackingBeforeTheFirstGame() {
 void TstWindow::optionGroups() {
     Fenetre w;
     struct Step {
-        VkOptionButton* click;
+        OptionButton* click;
         int force0, force1, debut0, debut1;
     };
     const Step steps[] = {{w.f.force(1), 0, 1, 1, 0},
@@ -124,7 +124,7 @@ void TstWindow::optionGroups() {
         QCOMPARE(w.f.force(1)->value(), st.force1);
         QCOMPARE(w.f.debut(0)->value(), st.debut0);
         QCOMPARE(w.f.debut(1)->value(), st.debut1);
-        QCOMPARE(w.jeu.module().OptionModifiee, Vrai);
+        QCOMPARE(w.game.module().OptionModifiee, True16);
     }
 }
 
@@ -132,7 +132,7 @@ void TstWindow::focusOrder() {
     Fenetre w;
     QApplication::setActiveWindow(&w.f);
     w.f.force(0)->setFocus();
-    const QWidget* expected[] = {w.f.force(1), w.f.debut(0), w.f.debut(1), w.f.jouer(),
+    const QWidget* expected[] = {w.f.force(1),  w.f.debut(0), w.f.debut(1), w.f.jouer(),
                                  w.f.quitter(), w.f.fermer(), w.f.ouvrir(), w.f.force(0)};
     // "Validez votre coup" is disabled before a game and is skipped.
     for (const QWidget* next : expected) {
@@ -203,12 +203,15 @@ void TstWindow::boardGeometry() {
         for (int x = 3; x < img.width() - 4; ++x) {
             if (!isLine(x, y) || isLine(x - 1, y)) continue;
             int w = 0;
-            while (x + w < img.width() && isLine(x + w, y)) ++w;
-            QVERIFY2(w >= 3 && w <= 5, qPrintable(QString("line at %1,%2 is %3 px").arg(x).arg(y).arg(w)));
+            while (x + w < img.width() && isLine(x + w, y))
+                ++w;
+            QVERIFY2(w >= 3 && w <= 5,
+                     qPrintable(QString("line at %1,%2 is %3 px").arg(x).arg(y).arg(w)));
             starts << x;
         }
         QCOMPARE(starts.size(), lines.size());
-        for (int k = 0; k < lines.size(); ++k) QVERIFY(qAbs(starts[k] - lines[k]) <= 1);
+        for (int k = 0; k < lines.size(); ++k)
+            QVERIFY(qAbs(starts[k] - lines[k]) <= 1);
     }
     for (int x : lines) {
         QVERIFY(!isLine(x + 1, 61));
@@ -216,8 +219,10 @@ void TstWindow::boardGeometry() {
     }
     for (int k = 0; k + 1 < lines.size(); ++k) {
         const int left = firstStick + stickStep * k;
-        QVERIFY2(lines[k] + 4 <= left && left + 24 <= lines[k + 1] + 1, qPrintable(QString::number(k)));
-        for (int x = left; x < left + 24; ++x) QVERIFY(!isLine(x, 150));
+        QVERIFY2(lines[k] + 4 <= left && left + 24 <= lines[k + 1] + 1,
+                 qPrintable(QString::number(k)));
+        for (int x = left; x < left + 24; ++x)
+            QVERIFY(!isLine(x, 150));
         const int mid = left + 12;
         QVERIFY(!isSlot(mid, 50) && isSlot(mid, 52) && isSlot(mid, 160) && isSlot(mid, 275));
         QVERIFY(!isSlot(mid, 277));
@@ -234,7 +239,7 @@ void TstWindow::lidOpensAndCloses() {
     QImage s = w.screen();
     for (int k = 0; k < 20; ++k) {
         const int x = 18 + 42 * k;
-        QCOMPARE(s.pixel(x + 12, 160), stick.pixel(12, 124)); // the stick in its slot
+        QCOMPARE(s.pixel(x + 12, 160), stick.pixel(12, 124));   // the stick in its slot
         QCOMPARE(s.pixel(x - 8, 160), board.pixel(x - 8, 160)); // the board between sticks
     }
     QCOMPARE(s.pixel(850, 160), board.pixel(850, 160)); // no stick 21 on the 20-slot board
@@ -242,17 +247,18 @@ void TstWindow::lidOpensAndCloses() {
     QCOMPARE(w.f.lidLeft(), 0.0f);
     s = w.screen();
     const QImage lid = picture("couvercle");
-    for (int x : {5, 300, 600, 856}) QCOMPARE(s.pixel(x, 200), lid.pixel(x, 172));
+    for (int x : {5, 300, 600, 856})
+        QCOMPARE(s.pixel(x, 200), lid.pixel(x, 172));
 }
 
 void TstWindow::closedLidTakesNoStick() {
     Fenetre w;
     w.click(w.f.jouer());
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(textes::AVousDeJouer));
+    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::AVousDeJouer));
     w.click(w.f.fermer());
     w.click(QPoint(18 + 12, 150));
     QCOMPARE(w.f.stickTop(0), 36.0f);
-    QCOMPARE(w.jeu.module().NbBatonnets, 20);
+    QCOMPARE(w.game.module().NbBatonnets, 20);
     w.click(w.f.ouvrir());
     w.click(QPoint(18 + 12, 150));
     QCOMPARE(w.f.stickTop(0), 290.0f);

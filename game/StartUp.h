@@ -1,0 +1,11 @@
+// Start-up: completes the row of sticks and locks picking until the first game.
+#pragma once
+
+#include "BatonModule.h"
+#include "game/WindowOps.h"
+
+namespace batonnets {
+
+void startUp(BatonModule& m, WindowOps& w);
+
+} // namespace batonnets

@@ -1,0 +1,35 @@
+// Every text the player sees, in one place, in UTF-8 exactly as the game writes it.
+#pragma once
+
+namespace batonnets::texts {
+
+inline constexpr const char* WindowTitle = "Jeu des bâtonnets - Vendrix34 -  v 1.0";
+inline constexpr const char* Description =
+    "Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 "
+    "batonnets.  Le perdant est celui qui prend le dernier";
+
+// Captions.
+inline constexpr const char* Force = "Force";
+inline constexpr const char* Normale = "Normale";
+inline constexpr const char* Expert = "Expert";
+inline constexpr const char* Debut = "Début";
+inline constexpr const char* Joueur = "Joueur";
+inline constexpr const char* Ordinateur = "Ordinateur";
+inline constexpr const char* Jouer = "Jouer";
+inline constexpr const char* Ouvrir = "Ouvrir";
+inline constexpr const char* Fermer = "Fermer";
+inline constexpr const char* Quitter = "Quitter";
+inline constexpr const char* Joue = "Validez votre coup";
+
+// Messages of the status label.
+inline constexpr const char* AVousDeJouer = "A vous de jouer...";
+inline constexpr const char* OrdinateurJoue = "L'ordinateur joue";
+inline constexpr const char* VousGagnez = "Vous gagnez !";
+inline constexpr const char* JaiGagne = "J'ai gagné !";
+
+// Texts drawn on the lid.
+inline constexpr const char* LidTitle = "Jeu des bâtonnets";
+inline constexpr const char* LidRule1 = "A votre tour vous devez retirer 1 à 3 bâtonnets";
+inline constexpr const char* LidRule2 = "Le perdant est celui qui reste avec 1 seul bâtonnet.";
+
+} // namespace batonnets::texts

@@ -1,0 +1,110 @@
+// The game's one window, Base_Batonnets: the board, the sticks, the lid and the control
+// strip, laid out to the pixel. It carries out the game's window operations with Qt.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <chrono>
+
+#include "Backdrop.h"
+#include "game/TimeOfDayRandom.h"
+#include "game/WindowOps.h"
+
+namespace batonnets {
+
+class PictureBox;
+class GradientButton;
+class TitledFrame;
+class StatusLabel;
+class OptionButton;
+
+class BatonnetsWindow : public QWidget, public WindowOps {
+    Q_OBJECT
+  public:
+    explicit BatonnetsWindow(QWidget* parent = nullptr);
+    ~BatonnetsWindow() override;
+
+    // Time one animation pass takes at least; zero lets tests run at full speed.
+    void setPassPeriod(std::chrono::microseconds period) { passPeriod_ = period; }
+    std::chrono::microseconds passPeriod() const { return passPeriod_; }
+
+    // The controls, for the wiring and the tests.
+    PictureBox* batonnet(int i) const { return batonnets_[static_cast<std::size_t>(i)]; }
+    PictureBox* couvercle() const { return couvercle_; }
+    GradientButton* jouer() const { return jouer_; }
+    GradientButton* joue() const { return joue_; }
+    GradientButton* ouvrir() const { return ouvrir_; }
+    GradientButton* fermer() const { return fermer_; }
+    GradientButton* quitter() const { return quitter_; }
+    OptionButton* debut(int i) const { return debut_[static_cast<std::size_t>(i)]; }
+    OptionButton* force(int i) const { return force_[static_cast<std::size_t>(i)]; }
+    TitledFrame* vkFrame1() const { return vkFrame1_; }
+    TitledFrame* vkFrame2() const { return vkFrame2_; }
+    StatusLabel* resultat() const { return resultat_; }
+    Board board() const { return board_; }
+    bool ended() const { return ended_; }
+
+    // WindowOps
+    float stickLeft(int i) const override;
+    float stickTop(int i) const override;
+    void setStickLeft(int i, float left) override;
+    void moveStick(int i, float left, float top) override;
+    void showStick(int i) override;
+    void createStick(int i) override;
+    float lidLeft() const override;
+    float lidWidth() const override;
+    void moveLid(float left) override;
+    void repaintWindow() override;
+    void repaintLid() override;
+    void pace() override;
+    void setBoard(Board p) override;
+    void setResultatText(std::string_view utf8) override;
+    void setResultatColor(Color bgr) override;
+    void setResultatFlag(bool on) override;
+    void setJouerEnabled(bool on) override;
+    void setJoueEnabled(bool on) override;
+    bool optionSelected(Option o) const override;
+    void sleepMs(std::int32_t ms) override;
+    void endProgram() override;
+    void reseedFromTimeOfDay() override;
+    double nextRandom() override;
+
+  signals:
+    // The window has been shown for the first time.
+    void activated();
+    void batonnetClicked(int index);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    PictureBox& stick(int i) const;
+
+    QPixmap stickPicture_;
+    std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves
+    Board board_ = Board::Twenty;
+    Backdrop backdrop_; // colour, board and sticks, what every repaint starts from
+
+    std::array<PictureBox*, 21> batonnets_{};
+    PictureBox* couvercle_ = nullptr;
+    TitledFrame* vkFrame1_ = nullptr;
+    TitledFrame* vkFrame2_ = nullptr;
+    std::array<OptionButton*, 2> force_{};
+    std::array<OptionButton*, 2> debut_{};
+    StatusLabel* resultat_ = nullptr;
+    GradientButton* jouer_ = nullptr;
+    GradientButton* joue_ = nullptr;
+    GradientButton* ouvrir_ = nullptr;
+    GradientButton* fermer_ = nullptr;
+    GradientButton* quitter_ = nullptr;
+
+    TimeOfDayRandom random_;
+    std::chrono::microseconds passPeriod_;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool activatedOnce_ = false;
+    bool ended_ = false;
+};
+
+} // namespace batonnets

@@ -1,0 +1,11 @@
+// Connects the window's events to the game's handlers.
+#pragma once
+
+namespace batonnets {
+
+class BatonnetsWindow;
+class BaseBatonnets;
+
+void wire(BatonnetsWindow& window, BaseBatonnets& game);
+
+} // namespace batonnets
