@@ -1,17 +1,17 @@
 # Redraws every picture into a scratch folder and requires each one to match the committed
 # copy byte for byte: this catches a drawer changed without regenerating assets/, and a
 # drawer that is not deterministic.
-# Expects -DDESSINE=<program> -DOUT=<scratch folder> -DASSETS=<committed folder>.
+# Expects -DDRAWER=<program> -DOUT=<scratch folder> -DASSETS=<committed folder>.
 file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen "${DESSINE}" "${OUT}"
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=offscreen "${DRAWER}" "${OUT}"
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
-    message(FATAL_ERROR "dessine failed: ${status}")
+    message(FATAL_ERROR "draw_pictures failed: ${status}")
 endif()
 
 file(GLOB_RECURSE drawn RELATIVE "${OUT}" "${OUT}/*")
 if(NOT drawn)
-    message(FATAL_ERROR "dessine wrote nothing into ${OUT}")
+    message(FATAL_ERROR "draw_pictures wrote nothing into ${OUT}")
 endif()
 set(stale "")
 foreach(name IN LISTS drawn)
@@ -27,8 +27,8 @@ foreach(name IN LISTS drawn)
 endforeach()
 if(stale)
     list(JOIN stale "\n  " listing)
-    message(FATAL_ERROR "assets/ differs from what dessine draws:\n  ${listing}\n"
-                        "Regenerate with: QT_QPA_PLATFORM=offscreen dessine assets")
+    message(FATAL_ERROR "assets/ differs from what draw_pictures draws:\n  ${listing}\n"
+                        "Regenerate with: QT_QPA_PLATFORM=offscreen build/tools/draw_pictures assets")
 endif()
 list(LENGTH drawn count)
 message(STATUS "${count} pictures identical to assets/")
