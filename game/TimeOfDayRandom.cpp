@@ -1,6 +1,7 @@
 #include "TimeOfDayRandom.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 #include <sys/time.h>
@@ -19,9 +20,10 @@ void TimeOfDayRandom::reseed(double secondsSinceMidnight) {
     // Microsecond resolution keeps two draws within the same second apart. A day holds
     // 8.64e10 microseconds, more than 32 bits: count them in 64 bits, where the
     // conversion is defined all day long, then keep the low 32 bits, which change with
-    // every microsecond (an unsigned narrowing wraps, by definition).
+    // every microsecond (an unsigned narrowing wraps, by definition). Rounded, not
+    // truncated, so that a fraction just under a whole microsecond still counts.
     const double seconds = std::clamp(secondsSinceMidnight, 0.0, 86400.0);
-    const auto micros = static_cast<std::uint64_t>(seconds * 1e6);
+    const auto micros = static_cast<std::uint64_t>(std::llround(seconds * 1e6));
     gen_.seed(static_cast<std::uint32_t>(micros));
 }
 

@@ -1,26 +1,28 @@
-// Start-up, the two layouts, the lid, the alignment and quitting, against the fake.
+// Start-up, the two layouts, the lid, the alignment, quitting and the random source,
+// against the recording fake: exact pass counts, repaint kinds and order.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <optional>
 
 #include "FakeWindow.h"
 #include "game/Alignment.h"
 #include "game/BaseBatonnets.h"
-#include "game/StickLayouts.h"
 #include "game/Lid.h"
 #include "game/Quitting.h"
 #include "game/StartUp.h"
+#include "game/StickLayouts.h"
+#include "game/TimeOfDayRandom.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
 
 namespace {
 
-// Each MoveLid/MoveStick must be followed by exactly one repaint and one pace.
+// Each move must be followed by exactly its repaint, then the pace: one pass.
 void expectPasses(const FakeWindow& w, Op move, Op repaint) {
     for (std::size_t k = 0; k < w.log.size(); ++k) {
         if (w.log[k].op != move) continue;
-        ASSERT_LT(k + 2, w.log.size() + 1);
+        ASSERT_LT(k + 2, w.log.size());
         EXPECT_EQ(w.log[k + 1].op, repaint) << "after move " << k;
         EXPECT_EQ(w.log[k + 2].op, Op::Pace) << "after move " << k;
     }
@@ -36,7 +38,7 @@ FakeWindow startedWindow() {
 
 } // namespace
 
-TEST(startUp, CreatesTheRowOnceAndLocksPicking) {
+TEST(StartUp, CreatesTheRowOnceAndLocksPicking) {
     FakeWindow w;
     BaseBatonnets game(w);
     game.onActivated();
@@ -49,59 +51,57 @@ TEST(startUp, CreatesTheRowOnceAndLocksPicking) {
     }
     EXPECT_EQ(game.module().NbPrisJoueur, 3);
     EXPECT_EQ(game.module().NbBatonnets, 0);
-    EXPECT_EQ(w.count(Op::RepaintWindow), 0u);
-    EXPECT_EQ(w.lid, 0.0f);
+    game.onBatonnet(0); // picking is locked before the first game
+    EXPECT_EQ(w.sticks[0].top, 36.0f);
 }
 
-TEST(Distribution, BothLayoutsAreExactAndRepeatable) {
+// Laid out one after the other on the same window, so that neither layout depends on
+// what the other left; a stray stick is put back in its place.
+TEST(StickLayouts, EachLayoutIsExactOnTheSameWindow) {
     struct Row {
         void (*layout)(BatonModule&, WindowOps&);
         float first, step;
         int count;
     };
-    for (const Row r : {Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
-                        Row{Distribution20, 18, 42, 20}}) {
-        FakeWindow w = startedWindow();
-        w.sticks[3].left = 500; // a stray position is corrected, not carried over
-        BatonModule m;
-        for (int twice = 0; twice < 2; ++twice) {
-            r.layout(m, w);
-            for (int i = 0; i <= 20; ++i)
-                EXPECT_EQ(w.sticks[i].left, r.first + r.step * i);
-            EXPECT_EQ(m.NbBatonnets, r.count);
-            EXPECT_EQ(w.inPlay(), r.count);
-        }
-        EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u);
+    FakeWindow w = startedWindow();
+    BatonModule m;
+    for (const Row r : {Row{Distribution21, 15, 40, 21}, Row{Distribution20, 18, 42, 20},
+                        Row{Distribution21, 15, 40, 21}}) {
+        w.sticks[3].left = 500;
+        r.layout(m, w);
+        for (int i = 0; i <= 20; ++i)
+            EXPECT_EQ(w.sticks[i].left, r.first + r.step * i) << r.count << " sticks, " << i;
+        EXPECT_EQ(m.NbBatonnets, r.count);
+        EXPECT_EQ(w.inPlay(), r.count);
     }
+    EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u); // not animated
 }
 
-TEST(Couvercle, PassCountsAndRepaintKinds) {
+TEST(Lid, PassCountsAndRepaintKinds) {
     struct Row {
         bool open;
         float from;
         std::size_t passes;
         float end, posAnimAfter;
     };
-    const Row rows[] = {
-        {true, 0.0f, 858, 857.0f, 858.0f}, {true, 857.0f, 1, 857.0f, 858.0f},
-        {false, 857.0f, 858, 0.0f, -1.0f}, {false, 0.0f, 1, 0.0f, -1.0f},
-        {false, 10.5f, 11, 0.5f, -0.5f},   {true, 856.5f, 1, 856.5f, 857.5f},
-    };
+    const Row rows[] = {{true, 0.0f, 858, 857.0f, 858.0f},
+                        {true, 857.0f, 1, 857.0f, 858.0f},
+                        {false, 857.0f, 858, 0.0f, -1.0f},
+                        {false, 0.0f, 1, 0.0f, -1.0f}};
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.from);
         FakeWindow w;
         w.lid = r.from;
         float posAnim = 123;
         r.open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
-        SCOPED_TRACE(r.from);
+        const Op repaint = r.open ? Op::RepaintWindow : Op::RepaintLid;
         EXPECT_EQ(w.count(Op::MoveLid), r.passes);
-        EXPECT_EQ(w.count(r.open ? Op::RepaintWindow : Op::RepaintLid), r.passes);
+        EXPECT_EQ(w.count(repaint), r.passes);
         EXPECT_EQ(w.count(r.open ? Op::RepaintLid : Op::RepaintWindow), 0u);
         EXPECT_EQ(w.lid, r.end);
         EXPECT_EQ(posAnim, r.posAnimAfter);
-        EXPECT_EQ(w.lidW, 857.0f);
-        expectPasses(w, Op::MoveLid, r.open ? Op::RepaintWindow : Op::RepaintLid);
-        // Each pass moves by exactly one pixel, in order.
-        for (std::size_t k = 0; k < r.passes; ++k)
+        expectPasses(w, Op::MoveLid, repaint);
+        for (std::size_t k = 0; k < r.passes; ++k) // one pixel a pass, in order
             EXPECT_EQ(w.log[3 * k].x, r.from + (r.open ? 1.0f : -1.0f) * static_cast<float>(k));
     }
 }
@@ -112,19 +112,18 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
         std::size_t passes;
         float after;
     };
+    // An odd distance stops one pixel short: the loop never clamps.
     const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {-220, 129, 36}, {291, 128, 37},
                         {35, 1, 35}, {37, 1, 37},    {100, 33, 36}};
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.top);
         FakeWindow w = startedWindow();
         w.sticks[5].top = r.top;
         std::int16_t indice = 0, pas = 0;
         float posAnim = 0;
         Aligne(w, indice, pas, posAnim);
-        SCOPED_TRACE(r.top);
-        EXPECT_EQ(w.count(Op::MoveStick), 20 + r.passes);
-        EXPECT_EQ(w.count(Op::RepaintWindow), 20 + r.passes);
+        EXPECT_EQ(w.count(Op::MoveStick), 20 + r.passes); // in line still costs one pass
         EXPECT_EQ(w.sticks[5].top, r.after);
-        EXPECT_EQ(indice, 21);
         expectPasses(w, Op::MoveStick, Op::RepaintWindow);
     }
 }
@@ -157,20 +156,21 @@ TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
     w.sticks[2].top = 290;
     BatonModule m;
     Quitter(w, m.Indice, m.PasAligne, m.PosAnim);
-    std::size_t lastStick = 0, firstLid = 0, sleep = 0;
+    std::optional<std::size_t> lastStick, firstLid, sleep;
     for (std::size_t k = 0; k < w.log.size(); ++k) {
         if (w.log[k].op == Op::MoveStick) lastStick = k;
         if (w.log[k].op == Op::MoveLid && !firstLid) firstLid = k;
         if (w.log[k].op == Op::Sleep) sleep = k;
     }
-    EXPECT_LT(lastStick, firstLid);
+    ASSERT_TRUE(lastStick && firstLid && sleep);
+    EXPECT_EQ(w.sticks[2].top, 36.0f); // the taken stick is back in line
+    EXPECT_LT(*lastStick, *firstLid);  // before the lid starts to close
     EXPECT_EQ(w.count(Op::MoveLid), 858u);
-    EXPECT_EQ(w.count(Op::Sleep), 1u);
-    EXPECT_EQ(w.log[sleep].i, 1000);
-    ASSERT_EQ(sleep + 2, w.log.size());
-    EXPECT_EQ(w.log[sleep - 1].op, Op::Pace); // the pause follows the lid's last pass
-    EXPECT_EQ(w.log.back().op, Op::End);
     EXPECT_EQ(w.lid, 0.0f);
+    EXPECT_EQ(w.log[*sleep].i, 1000);
+    EXPECT_EQ(w.log[*sleep - 1].op, Op::Pace); // the pause follows the lid's last pass
+    ASSERT_EQ(*sleep + 2, w.log.size());
+    EXPECT_EQ(w.log.back().op, Op::End);
 }
 
 TEST(Quitter, NothingRunsAfterTheEnd) {
@@ -186,4 +186,26 @@ TEST(Quitter, NothingRunsAfterTheEnd) {
         game.onBatonnet(0);
         game.onQuitter();
     });
+}
+
+// Re-seeded before each draw, the source must still tell apart two draws a microsecond
+// apart at any hour (seeding by whole seconds, or a seed that saturates in the
+// afternoon, would repeat the draw), and never return 1.0, which would make the
+// computer take four sticks.
+TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
+    const auto drawAt = [](double seconds) {
+        TimeOfDayRandom r;
+        r.reseed(seconds);
+        return r.next();
+    };
+    for (double t : {0.0, 4295.0, 45000.25, 86399.5}) {
+        SCOPED_TRACE(t);
+        EXPECT_EQ(drawAt(t), drawAt(t));
+        EXPECT_NE(drawAt(t), drawAt(t + 1e-6));
+        EXPECT_GE(drawAt(t), 0.0);
+        EXPECT_LT(drawAt(t), 1.0);
+    }
+    EXPECT_EQ(TimeOfDayRandom::toUnit(0), 0.0);
+    EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
+    EXPECT_GT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 0.9999999);
 }
