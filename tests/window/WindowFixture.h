@@ -14,11 +14,11 @@
 
 namespace batonnets::test {
 
-struct Fenetre {
+struct GameWindow {
     BatonnetsWindow f;
     BaseBatonnets game{f};
 
-    Fenetre() {
+    GameWindow() {
         wire(f, game);
         f.setPassPeriod(std::chrono::microseconds(0));
         f.show();

@@ -66,7 +66,7 @@ class TstAccessibility : public QObject {
                             {"vkFrame2", QAccessible::Grouping, texts::Debut, -1},
                             {"Force0", QAccessible::RadioButton, texts::Normale, 1},
                             {"Debut1", QAccessible::RadioButton, texts::Ordinateur, 0}};
-        Fenetre w;
+        GameWindow w;
         for (const auto& r : rows) {
             QAccessibleInterface* i = acc(w.f.findChild<QWidget*>(r.object));
             QVERIFY2(i && i->isValid(), r.object);
@@ -83,7 +83,7 @@ class TstAccessibility : public QObject {
     }
 
     void everyMessageAnnounced() {
-        Fenetre w;
+        GameWindow w;
         const QString aVous = u8(texts::AVousDeJouer);
         w.click(w.f.jouer());
         QCOMPARE(annonces, QStringList{aVous});
@@ -103,7 +103,7 @@ class TstAccessibility : public QObject {
     // Tab from the first option to Jouer, then Space. (Arrows within a group are checked
     // on the controls themselves.)
     void keyboardOnly() {
-        Fenetre w;
+        GameWindow w;
         QApplication::setActiveWindow(&w.f);
         w.f.force(0)->setFocus();
         for (int k = 0; k < 4; ++k)

@@ -16,14 +16,14 @@ namespace {
 constexpr QRgb WindowColor = qRgb(128, 64, 64);
 
 // Lets the window handle what was only scheduled (no synchronous repaint).
-void laisser() {
+void settle() {
     for (int k = 0; k < 5; ++k)
         QCoreApplication::processEvents();
 }
 
 // What a whole new paint shows: a board change composes the backdrop afresh, so swap
 // the board out and back.
-QImage afresh(Fenetre& w) {
+QImage afresh(GameWindow& w) {
     const Board p = w.f.board();
     w.f.setBoard(p == Board::Twenty ? Board::TwentyOne : Board::Twenty);
     w.f.repaintWindow();
@@ -43,7 +43,7 @@ class TstPainting : public QObject {
 
 // Each change starts from a backdrop composed afresh by the check before.
 void TstPainting::asAWholeNewPaint() {
-    Fenetre w;
+    GameWindow w;
     BatonnetsWindow& f = w.f;
     const auto check = [&w](const char* what) {
         const QImage shown = w.screen();
@@ -51,10 +51,10 @@ void TstPainting::asAWholeNewPaint() {
     };
     w.click(f.ouvrir());
     f.moveStick(5, f.stickLeft(5), 120.0f);
-    laisser();
+    settle();
     check("stick moved, repaint only scheduled");
     f.batonnet(7)->hide();
-    laisser();
+    settle();
     check("stick hidden");
     f.moveStick(0, f.stickLeft(0), 290.0f); // hanging below the board, over the colour
     f.repaintWindow();
@@ -78,7 +78,7 @@ void TstPainting::asAWholeNewPaint() {
 
 // The buttons' rounded corners show the window's colour around them.
 void TstPainting::buttonCornersOnTheWindowColour() {
-    Fenetre w;
+    GameWindow w;
     const QImage s = w.screen();
     for (GradientButton* c : {w.f.jouer(), w.f.ouvrir(), w.f.fermer(), w.f.quitter(), w.f.joue()}) {
         QCOMPARE(s.pixel(c->geometry().topLeft()), WindowColor);
