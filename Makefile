@@ -34,10 +34,10 @@ bench:
 	cmake --build --preset release -j $(JOBS)
 	bench/run.sh build
 
+# The Debian package from debian/, built on a copy of the sources: build/batonnets_*.deb.
 package:
-	scripts/install-deps.sh test
-	cmake --preset release -DBATONNETS_TESTS=OFF
-	cmake --build --preset release -j $(JOBS) --target package
+	scripts/install-deps.sh package
+	JOBS=$(JOBS) scripts/build-deb.sh build
 
 clean:
 	rm -rf build build-debug

@@ -1,30 +1,57 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, only those missing.
-#   install-deps.sh run    what building and playing needs
-#   install-deps.sh test   that, plus what the tests need (Xvfb, xdotool, ImageMagick, …)
+#   install-deps.sh run       what building and playing needs
+#   install-deps.sh package   that, plus what building the Debian package needs
+#   install-deps.sh test      all of that, plus what the tests need (Xvfb, xdotool, lintian, …)
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-run_pkgs=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libx11-dev)
-test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind)
+# The X11 platform plugin and the JPEG and ICO readers come with libqt6gui6, which
+# qt6-base-dev pulls in.
+run_pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation libx11-dev)
+# debian/control names the rest (its Build-Depends), installed below.
+package_pkgs=(dpkg-dev debhelper)
+test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
+    appstream-util lintian man-db file qt6-base-private-dev valgrind)
 
+mode=${1:-run}
 pkgs=("${run_pkgs[@]}")
-[ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")
+case $mode in
+run) ;;
+package) pkgs+=("${package_pkgs[@]}") ;;
+test) pkgs+=("${package_pkgs[@]}" "${test_pkgs[@]}") ;;
+*) echo "usage: $0 run|package|test" >&2; exit 2 ;;
+esac
 
-missing=()
-for p in "${pkgs[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
     sudo=()
 elif command -v sudo >/dev/null; then
     sudo=(sudo)
 else
-    echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
-    exit 1
+    sudo=(false)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+updated=""
+apt_get() {
+    if [ "${sudo[0]:-}" = false ]; then
+        echo "Packages are missing and neither root nor sudo is available: apt-get $*" >&2
+        exit 1
+    fi
+    [ -n "$updated" ] || { "${sudo[@]}" apt-get update -q; updated=1; }
+    "${sudo[@]}" apt-get "$@"
+}
+
+missing=()
+for p in "${pkgs[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt_get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The package's own build dependencies, as a Debian build machine would install them.
+if [ "$mode" != run ] && ! dpkg-checkbuilddeps debian/control 2>/dev/null; then
+    echo "Installing the build dependencies of debian/control"
+    apt_get build-dep -y -q --no-install-recommends ./
+fi
