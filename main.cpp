@@ -2,10 +2,12 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "Affichage.h"
 #include "BatonnetsWindow.h"
+#include "CommandLine.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
 
@@ -14,12 +16,15 @@
 #endif
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = batonnets::answerInformationRequest(argc, argv))
+        return *status;
     if (const std::string manque = batonnets::affichageManquant(argc, argv); !manque.empty()) {
         std::fprintf(stderr, "%s\n", manque.c_str());
         return 1;
     }
 
     QApplication app(argc, argv);
+    if (!batonnets::onlyKnownArguments(QApplication::arguments())) return 2;
     QApplication::setApplicationName(QStringLiteral("batonnets"));
     // The name of the installed desktop entry: the desktop then shows the window under the
     // menu entry's name and icon, and groups it with that entry's launcher.

@@ -1,9 +1,14 @@
 // Every text the player sees, in one place, in UTF-8 exactly as the game writes it.
 #pragma once
 
+#ifndef BATONNETS_SHORT_VERSION
+#error "BATONNETS_SHORT_VERSION is set by game/CMakeLists.txt from the project's version"
+#endif
+
 namespace batonnets::texts {
 
-inline constexpr const char* WindowTitle = "Jeu des bâtonnets - Vendrix34 -  v 1.0";
+inline constexpr const char* WindowTitle =
+    "Jeu des bâtonnets - Vendrix34 -  v " BATONNETS_SHORT_VERSION;
 inline constexpr const char* Description =
     "Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 "
     "batonnets.  Le perdant est celui qui prend le dernier";
@@ -31,5 +36,25 @@ inline constexpr const char* JaiGagne = "J'ai gagné !";
 inline constexpr const char* LidTitle = "Jeu des bâtonnets";
 inline constexpr const char* LidRule1 = "A votre tour vous devez retirer 1 à 3 bâtonnets";
 inline constexpr const char* LidRule2 = "Le perdant est celui qui reste avec 1 seul bâtonnet.";
+
+// The command line: batonnets --help, --version, and what it says of a mistake.
+inline constexpr const char* HelpUsage = "Utilisation : batonnets [options]";
+inline constexpr const char* HelpSummary =
+    "Jeu des bâtonnets contre l'ordinateur : chacun son tour retire 1 à 3 bâtonnets ; "
+    "celui qui prend le dernier a perdu.";
+inline constexpr const char* HelpOptions = "Options :";
+inline constexpr const char* OptionHelp = "Affiche cette aide et quitte.";
+inline constexpr const char* OptionVersion = "Affiche la version et la licence, et quitte.";
+inline constexpr const char* HelpQtOptions =
+    "Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi "
+    "acceptées ; voir batonnets(6).";
+inline constexpr const char* VersionLicence =
+    "Copyright © 2026 Bâtonnets developers\n"
+    "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>.\n"
+    "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
+    "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.";
+inline constexpr const char* UnknownOption = "batonnets : option inconnue « %1 »";
+inline constexpr const char* UnexpectedArgument = "batonnets : argument inattendu « %1 »";
+inline constexpr const char* TryHelp = "Essayez « batonnets --help ».";
 
 } // namespace batonnets::texts

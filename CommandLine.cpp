@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line, read with QCommandLineParser; the texts are French, so the help is
+// laid out here rather than by the parser, whose headings are English.
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "game/Texts.h"
+
+#ifndef BATONNETS_VERSION
+#error "BATONNETS_VERSION is set by game/CMakeLists.txt from the project's version"
+#endif
+
+namespace batonnets {
+
+namespace {
+
+const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help")},
+                              QString::fromUtf8(texts::OptionHelp));
+const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
+                                 QString::fromUtf8(texts::OptionVersion));
+
+// "-platform" is one option, as Qt reads it, and not the letters -p -l -a -t…: "-reverse"
+// would otherwise ask for the version.
+void configure(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(Help);
+    parser.addOption(Version);
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+QString helpText() {
+    QStringList lines{QString::fromUtf8(texts::HelpUsage), QString::fromUtf8(texts::HelpSummary),
+                      QString(), QString::fromUtf8(texts::HelpOptions)};
+    QList<QPair<QString, QString>> rows; // "-h, --help", what it does
+    qsizetype width = 0;
+    for (const QCommandLineOption& option : {Help, Version}) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        rows.append({names.join(QStringLiteral(", ")), option.description()});
+        width = std::max(width, rows.last().first.size());
+    }
+    for (const auto& [names, description] : rows)
+        lines << QStringLiteral("  %1  %2").arg(names, -int(width)).arg(description);
+    lines << QString() << QString::fromUtf8(texts::HelpQtOptions);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The argument as it was typed (-x, --x or --x=value) for an option the parser names x.
+QString asTyped(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments.mid(1)) {
+        QString bare = argument;
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare.section(QLatin1Char('='), 0, 0) == name) return argument;
+    }
+    return name;
+}
+
+} // namespace
+
+std::optional<int> answerInformationRequest(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    QCommandLineParser parser;
+    configure(parser);
+    // Qt's options are still in argv and count as unknown here; only the two questions
+    // matter at this point.
+    (void)parser.parse(arguments);
+    if (parser.isSet(Help)) {
+        print(stdout, helpText());
+        return 0;
+    }
+    if (parser.isSet(Version)) {
+        print(stdout, QStringLiteral("batonnets " BATONNETS_VERSION "\n") +
+                          QString::fromUtf8(texts::VersionLicence));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+bool onlyKnownArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    configure(parser);
+    (void)parser.parse(arguments);
+    QString mistake;
+    if (!parser.unknownOptionNames().isEmpty())
+        mistake = QString::fromUtf8(texts::UnknownOption)
+                      .arg(asTyped(arguments, parser.unknownOptionNames().first()));
+    else if (!parser.positionalArguments().isEmpty())
+        mistake =
+            QString::fromUtf8(texts::UnexpectedArgument).arg(parser.positionalArguments().first());
+    if (mistake.isEmpty()) return true;
+    print(stderr, mistake + QLatin1Char('\n') + QString::fromUtf8(texts::TryHelp));
+    return false;
+}
+
+} // namespace batonnets
