@@ -115,7 +115,7 @@ zcat "$manual" | grep -q "^\.TH BATONNETS 6 \"$RELEASE_DATE\" \"batonnets $VERSI
 # The menu entry, its icon and the software-centre entry name one another and validate.
 desktop=$root/usr/share/applications/$APP_ID.desktop
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(entry Exec)" = /usr/games/batonnets ] || fail "Exec=$(entry Exec)"
+[ "$(entry Exec)" = batonnets ] || fail "Exec=$(entry Exec)"
 [ "$(entry Icon)" = "$APP_ID" ] || fail "Icon=$(entry Icon)"
 grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $APP_ID.desktop"
