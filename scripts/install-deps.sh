@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, only those missing.
 #   install-deps.sh run    what building and playing needs
-#   install-deps.sh test   that, plus what the tests need (Xvfb, xdotool, ImageMagick, …)
+#   install-deps.sh test   that, plus what the tests need (Xvfb, xdotool, ImageMagick, the
+#                          accessibility bus and its Python client, …)
 set -euo pipefail
 
 run_pkgs=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libx11-dev)
-test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind)
+test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind
+           dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")

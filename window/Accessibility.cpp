@@ -47,7 +47,9 @@ class OptionAccessible : public QAccessibleWidget {
 // A stick: a push button named "Bâtonnet 5", described as in play or taken by whom (the
 // window keeps the description), that a screen reader presses as the player clicks it.
 // One the player could not click, outside the window or under the lid, is not showing,
-// and pressing it does nothing, as a click could not reach it.
+// and pressing it does nothing, as a click could not reach it. The press is answered at
+// once and carried out from the event loop: a screen reader waits for the answer, and
+// taking a stick may start the computer's whole turn.
 class StickAccessible : public QAccessibleWidget {
   public:
     explicit StickAccessible(PictureBox* b) : QAccessibleWidget(b, QAccessible::Button) {}
@@ -65,8 +67,8 @@ class StickAccessible : public QAccessibleWidget {
     void doAction(const QString& action) override {
         if (action != pressAction())
             QAccessibleWidget::doAction(action);
-        else if (stick()->reachable())
-            stick()->click();
+        else if (stick()->reachable()) // later, as Qt's own buttons do: the call returns
+            QMetaObject::invokeMethod(stick(), &QAbstractButton::click, Qt::QueuedConnection);
     }
 
   private:

@@ -114,6 +114,7 @@ class TstAccessibility : public QObject {
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](int i) {
             stick(i)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::sendPostedEvents(); // the press is carried out from the event loop
         };
         QVERIFY(stick(3)->state().offscreen); // under the closed lid
         press(3);                             // which a click could not reach either
