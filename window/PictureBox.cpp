@@ -18,10 +18,12 @@ PictureBox::PictureBox(const QPixmap& picture, int index, QWidget* parent)
 
 void PictureBox::setPosition(QPointF p) {
     pos_ = p;
-    const QRect before = hasFocus() ? focusFrame() : geometry();
+    const QRect before = geometry();
     move(qRound(p.x()), qRound(p.y()));
-    if (drawnByParent_ && isVisible() && pos() != before.topLeft())
-        parentWidget()->update(before.united(hasFocus() ? focusFrame() : geometry()));
+    if (!drawnByParent_ || !isVisible() || geometry() == before) return;
+    // The focus mark moves along with the box.
+    const int m = hasFocus() ? FocusMargin : 0;
+    parentWidget()->update(before.united(geometry()).adjusted(-m, -m, m, m));
 }
 
 bool PictureBox::reachable() const {

@@ -30,7 +30,9 @@ class PictureBox : public QAbstractButton {
     // by a box above it (the lid over the sticks).
     bool reachable() const;
     // Where the parent draws the keyboard focus mark around the picture.
-    QRect focusFrame() const { return geometry().adjusted(-4, -4, 4, 4); }
+    QRect focusFrame() const {
+        return geometry().adjusted(-FocusMargin, -FocusMargin, FocusMargin, FocusMargin);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -42,6 +44,7 @@ class PictureBox : public QAbstractButton {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    static constexpr int FocusMargin = 4;
     QList<PictureBox*> row() const;
 
     QPixmap picture_;
