@@ -32,6 +32,16 @@ inline constexpr const char* OrdinateurJoue = "L'ordinateur joue";
 inline constexpr const char* VousGagnez = "Vous gagnez !";
 inline constexpr const char* JaiGagne = "J'ai gagné !";
 
+// What assistive technology says of a stick ("Bâtonnet 5", numbered from 1) and of
+// the lid, besides their names.
+inline constexpr const char* Batonnet = "Bâtonnet";
+inline constexpr const char* EnJeu = "en jeu";
+inline constexpr const char* PrisParVous = "pris par vous";
+inline constexpr const char* PrisParOrdinateur = "pris par l'ordinateur";
+inline constexpr const char* Couvercle = "Couvercle";
+inline constexpr const char* Ouvert = "ouvert";
+inline constexpr const char* Ferme = "fermé";
+
 // Texts drawn on the lid.
 inline constexpr const char* LidTitle = "Jeu des bâtonnets";
 inline constexpr const char* LidRule1 = "A votre tour vous devez retirer 1 à 3 bâtonnets";

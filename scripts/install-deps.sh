@@ -2,7 +2,8 @@
 # Installs the Debian packages the game needs, only those missing.
 #   install-deps.sh run       what building and playing needs
 #   install-deps.sh package   that, plus what building the Debian package needs
-#   install-deps.sh test      all of that, plus what the tests need (Xvfb, xdotool, lintian, …)
+#   install-deps.sh test      all of that, plus what the tests need (Xvfb, xdotool, lintian,
+#                             the accessibility bus and its Python client, …)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,8 @@ run_pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation libx11-dev)
 # debian/control names the rest (its Build-Depends), installed below.
 package_pkgs=(dpkg-dev debhelper)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
-    appstream-util lintian man-db file qt6-base-private-dev valgrind)
+    appstream-util lintian man-db file qt6-base-private-dev valgrind
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 mode=${1:-run}
 pkgs=("${run_pkgs[@]}")

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <cstdio>
 #include <ctime>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "PictureBox.h"
 #include "StatusLabel.h"
 #include "TitledFrame.h"
+#include "game/BatonModule.h"
 #include "game/Texts.h"
 
 namespace batonnets {
@@ -74,6 +76,17 @@ void reportFirstFrame() {
                  static_cast<long long>(ts.tv_sec) * 1'000'000'000LL + ts.tv_nsec);
 }
 
+// What a screen reader calls stick i: "Bâtonnet 1" to "Bâtonnet 21".
+QString stickName(int i) {
+    return QStringLiteral("%1 %2").arg(fromUtf8(texts::Batonnet)).arg(i + 1);
+}
+
+// Keeps a control's accessible description, telling assistive technology only of changes.
+void describe(QWidget* w, const char* utf8) {
+    const QString d = fromUtf8(utf8);
+    if (w->accessibleDescription() != d) w->setAccessibleDescription(d);
+}
+
 QColor toQColor(Color bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
@@ -118,8 +131,8 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     batonnets_[0] = new PictureBox(stickPicture_, 0, this);
     batonnets_[0]->setPosition({18, 36});
     batonnets_[0]->setDrawnByParent(); // part of the backdrop, see paintEvent
-    batonnets_[0]->setAccessibleName(QStringLiteral("Bâtonnet 1"));
-    connect(batonnets_[0], &PictureBox::clicked, this, &BatonnetsWindow::batonnetClicked);
+    batonnets_[0]->setAccessibleName(stickName(0));
+    connect(batonnets_[0], &PictureBox::clicked, this, [this] { emit batonnetClicked(0); });
 
     joue_ = new GradientButton(fromUtf8(texts::Joue), QColor(255, 0, 255), QColor(128, 0, 128),
                                White, buttonFont, this);
@@ -161,19 +174,25 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
 
     couvercle_ = new PictureBox(loadPicture(QStringLiteral("couvercle"), dpr), -1, this);
     couvercle_->setPosition({0, 28});
-    couvercle_->setAccessibleName(QStringLiteral("Couvercle"));
+    couvercle_->setAccessibleName(fromUtf8(texts::Couvercle));
 
     vkFrame1_ = optionGroup(texts::Force, QColor(255, 128, 128), QColor(128, 0, 0),
                             {12, 344, 111, 77}, 89, 1, texts::Normale, texts::Expert, force_);
     vkFrame1_->setObjectName(QStringLiteral("vkFrame1"));
 
     // The keyboard order we chose: the options first (what to choose before a game),
-    // then Jouer, Quitter, the confirmation, and the lid's two buttons.
-    QWidget* tabChain[] = {force_[0], force_[1], debut_[0], debut_[1], jouer_,
-                           quitter_,  joue_,     fermer_,   ouvrir_};
+    // then Jouer, Quitter, the row of sticks (one stop, see settleControls), the
+    // confirmation, and the lid's two buttons.
+    QWidget* tabChain[] = {force_[0], force_[1],     debut_[0], debut_[1], jouer_,
+                           quitter_,  batonnets_[0], joue_,     fermer_,   ouvrir_};
     for (std::size_t k = 1; k < std::size(tabChain); ++k)
         setTabOrder(tabChain[k - 1], tabChain[k]);
     force_[0]->setFocus();
+    // Escape and the usual quit shortcut press Quitter, through its own handler.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Q)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, quitter_,
+                &QAbstractButton::click);
 
     // The controls keep the names the game knows them by.
     const std::pair<QWidget*, const char*> names[] = {
@@ -220,10 +239,11 @@ void BatonnetsWindow::createStick(int i) {
     b->setPosition(batonnets_[0]->position());
     b->setDrawnByParent();
     b->setObjectName(QStringLiteral("Batonnet%1").arg(i));
-    b->setAccessibleName(QStringLiteral("Bâtonnet %1").arg(i + 1));
+    b->setAccessibleName(stickName(i));
     b->hide();
     b->lower(); // behind the lid and the control strip, like stick 0
-    connect(b, &PictureBox::clicked, this, &BatonnetsWindow::batonnetClicked);
+    setTabOrder(batonnets_[static_cast<std::size_t>(i - 1)], b); // the row, left to right
+    connect(b, &PictureBox::clicked, this, [this, i] { emit batonnetClicked(i); });
     batonnets_[static_cast<std::size_t>(i)] = b;
 }
 
@@ -282,10 +302,49 @@ void BatonnetsWindow::setResultatFlag(bool on) {
     resultat_->setFlag(on);
 }
 void BatonnetsWindow::setJouerEnabled(bool on) {
-    jouer_->setEnabled(on);
+    setButtonEnabled(jouer_, on);
 }
 void BatonnetsWindow::setJoueEnabled(bool on) {
-    joue_->setEnabled(on);
+    setButtonEnabled(joue_, on);
+}
+
+void BatonnetsWindow::setButtonEnabled(GradientButton* b, bool on) {
+    // Disabled while it has the focus, a button would hand the focus on along the tab
+    // chain, Jouer to Quitter and Validez to Fermer, where the player's next Space would
+    // end the program or close the lid. The status line holds the focus instead until
+    // the handler has finished; settleControls() then gives it to the sticks.
+    if (!on && focusWidget() == b) resultat_->setFocus(Qt::OtherFocusReason);
+    b->setEnabled(on);
+}
+
+void BatonnetsWindow::settleControls() {
+    describe(couvercle_, lidLeft() > 0.0f ? texts::Ouvert : texts::Ferme);
+    // The sticks the player could click, those in play that the lid leaves uncovered,
+    // take the focus from the keyboard; the others drop out of the tab chain. A stick
+    // that had the focus and has just left play hands it to its nearest neighbour still
+    // in play, to the right first, and the status line hands it to the first one.
+    QWidget* focus = focusWidget();
+    auto* focused = qobject_cast<PictureBox*>(focus);
+    if (focused == couvercle_) focused = nullptr;
+    const int from = focused ? focused->index() : 0;
+    PictureBox* before = nullptr;
+    PictureBox* after = nullptr;
+    for (int i = 0; i <= 20; ++i) {
+        PictureBox* b = batonnets_[static_cast<std::size_t>(i)];
+        if (!b) continue;
+        const float top = stickTop(i);
+        describe(b, top == InPlayTop  ? texts::EnJeu
+                    : top > InPlayTop ? texts::PrisParVous
+                                      : texts::PrisParOrdinateur);
+        const bool inPlay = top == InPlayTop && b->reachable();
+        b->setFocusPolicy(inPlay ? Qt::TabFocus : Qt::NoFocus);
+        if (!inPlay) continue;
+        if (i < from) before = b;
+        if (i >= from && !after) after = b;
+    }
+    if ((focused && !(focused->focusPolicy() & Qt::TabFocus)) || focus == resultat_) {
+        if (PictureBox* to = after ? after : before) to->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool BatonnetsWindow::optionSelected(Option o) const {
@@ -341,7 +400,18 @@ void BatonnetsWindow::paintEvent(QPaintEvent* e) {
     for (const QRect& r : QRegion(e->rect()).subtracted(lid))
         p.drawPixmap(QRectF(r), backdrop,
                      QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+    drawStickFocus(p);
     reportFirstFrame();
+}
+
+// The keyboard focus on a stick: a light frame around it, drawn over the backdrop and
+// never into it, while the window has the focus. Every other control lies above it.
+void BatonnetsWindow::drawStickFocus(QPainter& p) const {
+    const auto* s = qobject_cast<const PictureBox*>(focusWidget());
+    if (!s || !s->drawnByParent() || !s->hasFocus() || !s->isVisible()) return;
+    p.setPen(QPen(QColor(255, 255, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s->focusFrame()).adjusted(1, 1, -1, -1));
 }
 
 } // namespace batonnets

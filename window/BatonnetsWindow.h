@@ -11,6 +11,8 @@
 #include "game/TimeOfDayRandom.h"
 #include "game/WindowOps.h"
 
+class QPainter;
+
 namespace batonnets {
 
 class PictureBox;
@@ -44,6 +46,10 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     StatusLabel* resultat() const { return resultat_; }
     Board board() const { return board_; }
     bool ended() const { return ended_; }
+
+    // Brings the keyboard focus and what assistive technology is told of the sticks and
+    // the lid up to date with what the last handler did; the wiring calls it after each.
+    void settleControls();
 
     // WindowOps
     float stickLeft(int i) const override;
@@ -81,6 +87,8 @@ class BatonnetsWindow : public QWidget, public WindowOps {
 
   private:
     PictureBox& stick(int i) const;
+    void setButtonEnabled(GradientButton* b, bool on);
+    void drawStickFocus(QPainter& p) const;
 
     QPixmap stickPicture_;
     std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves

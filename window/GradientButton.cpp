@@ -1,5 +1,6 @@
 #include "GradientButton.h"
 
+#include "ButtonKeys.h"
 #include "Face.h"
 
 #include <QEvent>
@@ -143,6 +144,13 @@ void GradientButton::paintEvent(QPaintEvent*) {
     if (fontChanged_ || !(look == faceLook_)) render(look);
     QPainter p(this);
     p.drawPixmap(0, 0, face_);
+}
+
+void GradientButton::keyPressEvent(QKeyEvent* event) {
+    if (pressesButton(*event))
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void GradientButton::changeEvent(QEvent* event) {

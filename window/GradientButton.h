@@ -21,6 +21,7 @@ class GradientButton : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Everything the face depends on, read at paint time (focus, press and hover changes

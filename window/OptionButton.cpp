@@ -1,5 +1,6 @@
 #include "OptionButton.h"
 
+#include "ButtonKeys.h"
 #include "Face.h"
 
 #include <QEvent>
@@ -80,6 +81,10 @@ void OptionButton::nextCheckState() {
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event) {
+    if (pressesButton(*event)) {
+        click();
+        return;
+    }
     int step = 0;
     switch (event->key()) {
     case Qt::Key_Up:

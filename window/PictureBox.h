@@ -1,14 +1,15 @@
 // A control that shows one picture at its natural size: a stick or the lid. It keeps
-// its position in floating-point pixels, as the game sets it, and reports clicks.
+// its position in floating-point pixels, as the game sets it, and is pressed like a
+// button: by a click, and, once the window lets it take the focus, by the keyboard.
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
 #include <QPointF>
-#include <QWidget>
 
 namespace batonnets {
 
-class PictureBox : public QWidget {
+class PictureBox : public QAbstractButton {
     Q_OBJECT
   public:
     PictureBox(const QPixmap& picture, int index, QWidget* parent);
@@ -25,22 +26,30 @@ class PictureBox : public QWidget {
     // clicks.
     void setDrawnByParent();
     bool drawnByParent() const { return drawnByParent_; }
-
-  signals:
-    void clicked(int index);
+    // Whether a click could land on the box: shown, inside its parent, and not covered
+    // by a box above it (the lid over the sticks).
+    bool reachable() const;
+    // Where the parent draws the keyboard focus mark around the picture.
+    QRect focusFrame() const {
+        return geometry().adjusted(-FocusMargin, -FocusMargin, FocusMargin, FocusMargin);
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    static constexpr int FocusMargin = 4;
+    QList<PictureBox*> row() const;
+
     QPixmap picture_;
     int index_;
     QPointF pos_;
-    bool pressed_ = false;
     bool drawnByParent_ = false;
 };
 

@@ -23,8 +23,9 @@ StatusLabel::StatusLabel(const QFont& font, QColor back, QColor borderColor, QWi
 void StatusLabel::setCaption(const QString& text) {
     if (text == caption_) return;
     caption_ = text;
-    setAccessibleName(text); // Qt announces the new name (NameChanged)
-    captionAnnounced_ = true;
+    setAccessibleName(text);
+    captionAnnounced_ = !text.isEmpty();
+    if (captionAnnounced_) announce();
     dirty_ = true;
     update();
 }
@@ -49,11 +50,15 @@ void StatusLabel::setFlag(bool on) {
     if (!on) return;
     // A new message was announced as it was set: saying it twice would make a screen
     // reader repeat it. Only the same message shown again needs the flag's announcement.
-    if (!captionAnnounced_) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (!captionAnnounced_ && !caption_.isEmpty()) announce();
     captionAnnounced_ = false;
+}
+
+void StatusLabel::announce() {
+    // A screen reader ignores a name change away from the focus, but speaks a
+    // notification as it appears: the line is one (see Accessibility.cpp), and says so.
+    QAccessibleEvent event(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool StatusLabel::flag() const {

@@ -32,6 +32,7 @@ class StatusLabel : public QWidget {
 
   private:
     void render();
+    void announce();
 
     QString caption_;
     QColor fore_ = Qt::black;

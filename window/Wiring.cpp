@@ -21,9 +21,11 @@ namespace {
 // is delivered during an animation like any other event. It waits here until the running
 // handler has returned, then counts as a click made at that moment: dropped if its
 // control has been disabled meanwhile, as such a click would be.
+// Once the last handler has returned, the window settles its controls: the keyboard focus
+// and the sticks' accessible states follow what the handlers did.
 class HandlerQueue : public QObject {
   public:
-    using QObject::QObject;
+    explicit HandlerQueue(BatonnetsWindow& window) : QObject(&window), window_(window) {}
 
     void run(QWidget* source, std::function<void()> handler) {
         if (busy_) {
@@ -38,9 +40,11 @@ class HandlerQueue : public QObject {
             if (control && control->isEnabled()) next();
         }
         busy_ = false;
+        window_.settleControls();
     }
 
   private:
+    BatonnetsWindow& window_;
     bool busy_ = false;
     std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
 };
@@ -49,7 +53,7 @@ class HandlerQueue : public QObject {
 
 void wire(BatonnetsWindow& f, BaseBatonnets& game) {
     // Direct connections: each handler runs inside the event that raised it, to its end.
-    auto* g = new HandlerQueue(&f);
+    auto* g = new HandlerQueue(f);
     QObject::connect(&f, &BatonnetsWindow::activated, &f,
                      [g, &f, &game] { g->run(&f, [&game] { game.onActivated(); }); });
     QObject::connect(&f, &BatonnetsWindow::batonnetClicked, &f, [g, &f, &game](int i) {

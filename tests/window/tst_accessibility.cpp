@@ -1,7 +1,6 @@
-// What a screen reader learns from the window: names and roles in French, every message
-// of the status line announced once, and a game started from the keyboard alone.
+// What a screen reader learns from the window: names, roles and states in French, every
+// message of the status line announced once, and the sticks taken by their action.
 #include <QAccessible>
-#include <QApplication>
 #include <QTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -9,6 +8,7 @@
 
 #include "GradientButton.h"
 #include "OptionButton.h"
+#include "PictureBox.h"
 #include "StatusLabel.h"
 #include "WindowFixture.h"
 #include "game/Texts.h"
@@ -22,10 +22,11 @@ QString u8(const char* s) {
     return QString::fromUtf8(s);
 }
 
-// The names the status line announced, each read when its event came.
+// The messages the status line announced (as a notification that appears, what a screen
+// reader speaks away from the focus), each read when its event came.
 QStringList annonces;
 void enregistre(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::NameChanged && qobject_cast<StatusLabel*>(e->object()))
+    if (e->type() == QAccessible::ObjectShow && qobject_cast<StatusLabel*>(e->object()))
         annonces.append(e->accessibleInterface()->text(QAccessible::Name));
 }
 
@@ -48,42 +49,47 @@ class TstAccessibility : public QObject {
     }
     void init() { annonces.clear(); }
 
-    // One row for each kind of control; the buttons' names are their captions, which the
-    // window tests check.
+    // One row for each kind of control, as the window opens; the buttons' names are their
+    // captions, which the window tests check.
     void namesAndRoles() {
         struct Row {
             const char* object;
             QAccessible::Role role;
             const char* name;
+            const char* description;
             int checked;
         };
         const Row rows[] = {// checked: -1 if not checkable
-                            {"Batonnet0", QAccessible::Graphic, "Bâtonnet 1", -1},
-                            {"Batonnet20", QAccessible::Graphic, "Bâtonnet 21", -1},
-                            {"Couvercle", QAccessible::Graphic, "Couvercle", -1},
-                            {"Resultat", QAccessible::StaticText, "", -1},
-                            {"Jouer", QAccessible::Button, texts::Jouer, -1},
-                            {"vkFrame2", QAccessible::Grouping, texts::Debut, -1},
-                            {"Force0", QAccessible::RadioButton, texts::Normale, 1},
-                            {"Debut1", QAccessible::RadioButton, texts::Ordinateur, 0}};
+                            {"Base_Batonnets", QAccessible::Window, texts::WindowTitle, "", -1},
+                            {"Batonnet0", QAccessible::Button, "Bâtonnet 1", texts::EnJeu, -1},
+                            {"Batonnet20", QAccessible::Button, "Bâtonnet 21", texts::EnJeu, -1},
+                            {"Couvercle", QAccessible::Graphic, "Couvercle", texts::Ferme, -1},
+                            {"Resultat", QAccessible::Notification, "", "", -1},
+                            {"Jouer", QAccessible::Button, texts::Jouer, "", -1},
+                            {"vkFrame2", QAccessible::Grouping, texts::Debut, "", -1},
+                            {"Force0", QAccessible::RadioButton, texts::Normale, "", 1},
+                            {"Debut1", QAccessible::RadioButton, texts::Ordinateur, "", 0}};
         GameWindow w;
         for (const auto& r : rows) {
-            QAccessibleInterface* i = acc(w.f.findChild<QWidget*>(r.object));
+            QObject* o = w.f.objectName() == r.object ? &w.f : w.f.findChild<QWidget*>(r.object);
+            QAccessibleInterface* i = acc(o);
             QVERIFY2(i && i->isValid(), r.object);
             QCOMPARE(i->role(), r.role);
             QCOMPARE(i->text(QAccessible::Name), u8(r.name));
+            QCOMPARE(i->text(QAccessible::Description), u8(r.description));
             QCOMPARE(i->state().checkable, r.checked >= 0);
             if (r.checked >= 0) QCOMPARE(int(i->state().checked), r.checked);
             if (r.checked == 0) { // the screen reader selects it, as the player would by a click
                 i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QVERIFY(i->state().checked);
             }
-            QVERIFY(i->parent() && i->parent()->indexOfChild(i) >= 0); // reachable from above
+            if (o != &w.f) QVERIFY(i->parent() && i->parent()->indexOfChild(i) >= 0); // reachable
         }
     }
 
     void everyMessageAnnounced() {
         GameWindow w;
+        annonces.clear(); // the window showing its controls is no message
         const QString aVous = u8(texts::AVousDeJouer);
         w.click(w.f.jouer());
         QCOMPARE(annonces, QStringList{aVous});
@@ -100,18 +106,37 @@ class TstAccessibility : public QObject {
         QCOMPARE(annonces, QStringList{aVous});
     }
 
-    // Tab from the first option to Jouer, then Space. (Arrows within a group are checked
-    // on the controls themselves.)
-    void keyboardOnly() {
+    // The sticks through their action alone, as a screen reader takes them: the state
+    // each is said to be in, showing only where the player could click it, and pressing
+    // one does what a click does.
+    void sticks() {
         GameWindow w;
-        QApplication::setActiveWindow(&w.f);
-        w.f.force(0)->setFocus();
-        for (int k = 0; k < 4; ++k)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w.f.jouer());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(w.f.resultat()->caption(), u8(texts::AVousDeJouer)); // a game is on
-        QVERIFY(!w.f.jouer()->isEnabled());
+        const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
+        const auto press = [&](int i) {
+            stick(i)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::sendPostedEvents(); // the press is carried out from the event loop
+        };
+        for (int i : {3, 20}) // under the closed lid, and outside the window
+            QVERIFY(stick(i)->state().offscreen);
+        press(3); // which a click could not reach either
+        QCOMPARE(w.f.stickTop(3), InPlayTop);
+        w.click(w.f.jouer());
+        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description), u8(texts::Ouvert));
+        press(0);
+        w.click(w.f.joue());
+        // The player took stick 0, the computer 1 and 2 (19 leaves 17); stick 20 lies
+        // outside the window, not showing and out of reach.
+        const char* states[] = {texts::PrisParVous, texts::PrisParOrdinateur,
+                                texts::PrisParOrdinateur, texts::EnJeu};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(stick(i)->text(QAccessible::Description), u8(states[i]));
+        for (int i : {3, 19})
+            QVERIFY(!stick(i)->state().offscreen && stick(i)->state().focusable);
+        QVERIFY(stick(20)->state().offscreen && !stick(20)->state().focusable);
+        press(20);
+        QCOMPARE(w.game.module().NbBatonnets, 17);
+        press(19);
+        QCOMPARE(w.game.module().NbBatonnets, 16);
     }
 };
 
