@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "GradientButton.h"
+#include "OptionButton.h"
 #include "PictureBox.h"
 #include "StatusLabel.h"
 #include "WindowFixture.h"
