@@ -4,12 +4,17 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <thread>
+#include <utility>
 
 #include "Accessibility.h"
 #include "GradientButton.h"
@@ -72,6 +77,18 @@ void reportFirstFrame() {
     clock_gettime(CLOCK_MONOTONIC, &ts);
     std::fprintf(stderr, "first-frame %lld\n",
                  static_cast<long long>(ts.tv_sec) * 1'000'000'000LL + ts.tv_nsec);
+}
+
+// The shortest time between two frames. Wayland's frame callbacks say when the
+// compositor wants the next one, at its screen's rhythm, and need no help. On other
+// platforms (X11) nothing says when the screen has shown a frame: one a refresh of the
+// screen, its rate taken between 60 and 120 Hz (a screen may report 0, or a rate no
+// eye follows).
+std::chrono::steady_clock::duration frameInterval(const QWindow& window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return {};
+    const qreal hz = window.screen() ? window.screen()->refreshRate() : 60.0;
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(1.0 / std::clamp(hz, 60.0, 120.0)));
 }
 
 QColor toQColor(Color bgr) {
@@ -237,24 +254,69 @@ void BatonnetsWindow::moveLid(float left) {
     couvercle_->setPosition({left, couvercle_->position().y()});
 }
 
+// A pass only notes what it changed; the frame clock in pace() decides when that
+// reaches the screen.
 void BatonnetsWindow::repaintWindow() {
-    repaint();
+    pending_ = Change::Window;
 }
 void BatonnetsWindow::repaintLid() {
-    // The lid's picture is opaque: said so for this repaint alone, Qt paints neither the
-    // board nor the sticks beneath it, only the lid and the strip it has just uncovered.
-    // It stays transparent otherwise, so that a whole-window repaint keeps a few plain
-    // rectangles to copy the backdrop in (an opaque child would carve the window's
-    // region up, and Qt's raster engine fills complex regions far more slowly).
-    couvercle_->setAttribute(Qt::WA_OpaquePaintEvent, true);
-    couvercle_->repaint();
-    couvercle_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    if (pending_ == Change::None) pending_ = Change::Lid;
+}
+
+// The game owns the pace, the display owns the frames. A synchronous repaint at every
+// pass waits for the display: on Wayland for the compositor to release a buffer, at
+// most one frame a refresh, which made the lid's 858 passes last four times their
+// second; on X11 for the server's copy of a frame no screen could show, 860 of them a
+// second. So a pass paints only when a frame is due: when the platform has answered
+// the last frame's requestUpdate() (on Wayland, the compositor's frame callback) and
+// the frame interval has passed since. Qt's own update requests, raised by the moves,
+// are held back meanwhile. Each frame shows the newest state, and flushFrame() puts
+// an animation's last pass on screen whether a frame is due or not.
+bool BatonnetsWindow::frameDue() const {
+    return frameReady_ && std::chrono::steady_clock::now() - lastFrame_ >= frameInterval_;
+}
+
+void BatonnetsWindow::paintFrame() {
+    const Change what = std::exchange(pending_, Change::None);
+    heldUpdate_ = false;
+    if (what == Change::Lid) {
+        // The lid's picture is opaque: said so for this repaint alone, Qt paints neither
+        // the board nor the sticks beneath it, only the lid and the strip it has just
+        // uncovered. It stays transparent otherwise, so that a whole-window repaint
+        // keeps a few plain rectangles to copy the backdrop in (an opaque child would
+        // carve the window's region up, and Qt's raster engine fills complex regions
+        // far more slowly).
+        couvercle_->setAttribute(Qt::WA_OpaquePaintEvent, true);
+        couvercle_->repaint();
+        couvercle_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    } else {
+        repaint();
+    }
+    lastFrame_ = std::chrono::steady_clock::now();
+    QWindow* handle = windowHandle();
+    if (handle && handle->isExposed()) {
+        frameReady_ = false;
+        frameRequested_ = true;
+        handle->requestUpdate();
+    }
+}
+
+void BatonnetsWindow::flushFrame() {
+    if (pending_ != Change::None) paintFrame();
 }
 
 void BatonnetsWindow::pace() {
-    // Lets the window answer the window manager (liveness pings, exposures) while the
-    // clicks, keys and close requests made meanwhile stay queued for later.
+    if (pending_ != Change::None && frameDue()) paintFrame();
+    // Lets the window answer the window manager (liveness pings, exposures, the frame
+    // callbacks) while the clicks, keys and close requests made meanwhile stay queued
+    // for later.
+    inPace_ = true;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    inPace_ = false;
+    // A held update request is asked again, so that the event loop paints what is left
+    // should a handler end without its last frame.
+    if (std::exchange(heldUpdate_, false))
+        QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
     // Input held back is already read from the display connection, so no new activity
     // would wake the event loop for it: wake it now, so that it is handled as soon as
     // the running handler returns rather than at the next unrelated event.
@@ -265,6 +327,26 @@ void BatonnetsWindow::pace() {
     if (now > deadline_ + 50ms) deadline_ = now;
     deadline_ += passPeriod_;
     std::this_thread::sleep_until(deadline_);
+}
+
+bool BatonnetsWindow::event(QEvent* e) {
+    // Qt's update request, raised by a pass's move: painted with the next frame.
+    if (e->type() == QEvent::UpdateRequest && inPace_ && pending_ != Change::None) {
+        heldUpdate_ = true;
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool BatonnetsWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The answer to paintFrame()'s requestUpdate(): the platform takes the next frame.
+    // Only a signal for the frame clock; nothing in Qt Widgets asks for one itself.
+    if (e->type() == QEvent::UpdateRequest && frameRequested_ && watched == windowHandle()) {
+        frameRequested_ = false;
+        frameReady_ = true;
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void BatonnetsWindow::setBoard(Board p) {
@@ -325,6 +407,10 @@ void BatonnetsWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (activatedOnce_) return;
     activatedOnce_ = true;
+    if (QWindow* handle = windowHandle()) {
+        frameInterval_ = frameInterval(*handle);
+        handle->installEventFilter(this);
+    }
     emit activated();
 }
 
