@@ -1,11 +1,8 @@
 // Starts the game: one window, its events wired to the game's handlers.
 #include <QApplication>
 
-#include <cstdio>
-#include <string>
-
-#include "Affichage.h"
 #include "BatonnetsWindow.h"
+#include "DisplayFailure.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
 
@@ -14,12 +11,9 @@
 #endif
 
 int main(int argc, char* argv[]) {
-    if (const std::string manque = batonnets::affichageManquant(argc, argv); !manque.empty()) {
-        std::fprintf(stderr, "%s\n", manque.c_str());
-        return 1;
-    }
-
+    batonnets::watchDisplayStart();
     QApplication app(argc, argv);
+    batonnets::displayStarted();
     QApplication::setApplicationName(QStringLiteral("batonnets"));
     // The name of the installed desktop entry: the desktop then shows the window under the
     // menu entry's name and icon, and groups it with that entry's launcher.

@@ -4,8 +4,9 @@
 #   install-deps.sh test   that, plus what the tests need (Xvfb, xdotool, ImageMagick, …)
 set -euo pipefail
 
-run_pkgs=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libx11-dev)
-test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind)
+run_pkgs=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind
+           weston qt6-wayland dbus at-spi2-core python3-pyatspi)
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")

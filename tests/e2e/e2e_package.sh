@@ -19,7 +19,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
     fail "file name $(basename "$deb") does not match the control fields"
 # Named by hand (run-time needs) and found by dpkg-shlibdeps (linked libraries).
 depends=$(field Depends)
-for dep in fonts-liberation qt6-qpa-plugins libqt6widgets6 libx11-6; do
+for dep in fonts-liberation qt6-qpa-plugins libqt6widgets6; do
     grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
