@@ -326,7 +326,11 @@ void BatonnetsWindow::pace() {
     // A new animation, or a stall: start the cadence afresh rather than catch up.
     if (now > deadline_ + 50ms) deadline_ = now;
     deadline_ += passPeriod_;
-    std::this_thread::sleep_until(deadline_);
+    sleepUntil(deadline_);
+}
+
+void BatonnetsWindow::sleepUntil(std::chrono::steady_clock::time_point deadline) {
+    std::this_thread::sleep_until(deadline);
 }
 
 bool BatonnetsWindow::event(QEvent* e) {

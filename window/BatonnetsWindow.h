@@ -81,6 +81,8 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // Waits for the end of a pass; the pace test watches the deadlines instead.
+    virtual void sleepUntil(std::chrono::steady_clock::time_point deadline);
 
   private:
     // What the passes changed since the last frame, the widest first.
