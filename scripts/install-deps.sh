@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_pkgs=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream dpkg-dev file qt6-base-private-dev valgrind
-           weston qt6-wayland dbus at-spi2-core python3-pyatspi)
+           weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi)
 
 pkgs=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && pkgs+=("${test_pkgs[@]}")
