@@ -35,6 +35,8 @@ constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
 // How far ahead of their schedule the passes may run before the program sleeps and
 // looks at its events: a quarter of a 60 Hz frame.
 constexpr std::chrono::microseconds PaceBurst = 4ms;
+// The longest a frame waits for the platform's word that it can take one.
+constexpr std::chrono::milliseconds FrameAnswerTimeout = 100ms;
 
 const QColor WindowColor(128, 64, 64);
 const QColor White(255, 255, 255);
@@ -276,7 +278,10 @@ void BatonnetsWindow::repaintLid() {
 // are held back meanwhile. Each frame shows the newest state, and flushFrame() puts
 // an animation's last pass on screen whether a frame is due or not.
 bool BatonnetsWindow::frameDue() const {
-    return frameReady_ && std::chrono::steady_clock::now() - lastFrame_ >= frameInterval_;
+    const auto since = std::chrono::steady_clock::now() - lastFrame_;
+    // A compositor sends no frame callback to a window it does not show; should one be
+    // lost all the same, the animation is not left frozen on screen.
+    return (frameReady_ && since >= frameInterval_) || since >= FrameAnswerTimeout;
 }
 
 void BatonnetsWindow::paintFrame() {
