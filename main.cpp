@@ -1,13 +1,11 @@
 // Starts the game: one window, its events wired to the game's handlers.
 #include <QApplication>
 
-#include <cstdio>
 #include <optional>
-#include <string>
 
-#include "Affichage.h"
 #include "BatonnetsWindow.h"
 #include "CommandLine.h"
+#include "DisplayFailure.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
 
@@ -18,12 +16,9 @@
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = batonnets::answerInformationRequest(argc, argv))
         return *status;
-    if (const std::string manque = batonnets::affichageManquant(argc, argv); !manque.empty()) {
-        std::fprintf(stderr, "%s\n", manque.c_str());
-        return 1;
-    }
-
+    batonnets::watchDisplayStart();
     QApplication app(argc, argv);
+    batonnets::displayStarted();
     if (!batonnets::onlyKnownArguments(QApplication::arguments())) return 2;
     QApplication::setApplicationName(QStringLiteral("batonnets"));
     // The name of the installed desktop entry: the desktop then shows the window under the

@@ -2,6 +2,9 @@
 // and its passes counted.
 #include "Cadence.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
@@ -50,6 +53,9 @@ struct Mesures {
     std::map<std::string, std::vector<double>> ms;
     std::map<std::string, long> passes;
     long long period = 0;
+    // Share of one core used during the longest handler, in %, by this program and by
+    // the display server (its pid in BENCH_SERVER_PID; none offscreen).
+    std::vector<double> cpuProgram, cpuServer;
 
     void add(const std::string& key, long n, double millis) {
         // Every run of a given animation makes the same passes; a different count
@@ -100,8 +106,15 @@ void partie(Mesures& m) {
     }
 
     f.debut(1)->click(); // Ordinateur: the lid must close before the new layout
+    const char* server = std::getenv("BENCH_SERVER_PID");
+    const long program0 = cpuTicks("self"), server0 = server ? cpuTicks(server) : 0;
     const auto start = Clock::now();
     t = duree(f, [&] { f.jouer()->click(); });
+    const auto share = [t](long ticks) {
+        return 100.0 * ticks / sysconf(_SC_CLK_TCK) / (t / 1000.0);
+    };
+    m.cpuProgram.push_back(share(cpuTicks("self") - program0));
+    if (server) m.cpuServer.push_back(share(cpuTicks(server) - server0));
     if (!f.lidOnlyAt()) {
         std::fprintf(stderr, "the new game did not close the lid\n");
         std::exit(1);
@@ -124,6 +137,7 @@ int mesureCadence(int loops) {
     for (const auto& [key, values] : m.ms)
         report(("pace-" + key).c_str(), m.passes[key], median(values));
     std::printf("pass-period-us %lld\n", m.period);
+    std::printf("cpu-longest-handler %.1f %.1f\n", median(m.cpuProgram), median(m.cpuServer));
     return 0;
 }
 

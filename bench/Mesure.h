@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace batonnets::bench {
@@ -23,6 +27,23 @@ inline double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+// CPU time a process has used, user and system, all its threads, in clock ticks
+// (utime and stime of /proc/PID/stat); -1 when it cannot be read.
+inline long cpuTicks(const std::string& pid) {
+    std::ifstream in("/proc/" + pid + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto paren = stat.rfind(')'); // the command name may hold spaces
+    if (paren == std::string::npos) return -1;
+    std::istringstream fields(stat.substr(paren + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int k = 3; k <= 15 && fields >> field; ++k) { // field 3 is the state
+        if (k == 14) utime = std::stol(field);
+        if (k == 15) stime = std::stol(field);
+    }
+    return utime + stime;
 }
 
 // run.sh reads "key value..." lines from stdout; anything else goes to stderr.

@@ -51,12 +51,15 @@ struct Plancher {
     }
 };
 
-// The three kinds of pass the animations make, each exactly as the game makes it:
-// one control moved by one pixel, a synchronous repaint, then the pace.
+// The three kinds of pass the animations make, each as the game makes it (one control
+// moved by one pixel, its repaint kind, the pace), and each shown at once: flushFrame()
+// paints every pass, so that a figure is what one frame costs. The game itself paints
+// at most one frame a refresh.
 void windowLidPasses(BatonnetsWindow& f, int from, int n) {
     for (int k = 0; k < n; ++k) {
         f.moveLid(static_cast<float>(from + k));
         f.repaintWindow();
+        f.flushFrame();
         f.pace();
     }
 }
@@ -65,6 +68,7 @@ void lidPasses(BatonnetsWindow& f, int from, int n) {
     for (int k = 0; k < n; ++k) {
         f.moveLid(static_cast<float>(from - k));
         f.repaintLid();
+        f.flushFrame();
         f.pace();
     }
 }
@@ -77,6 +81,7 @@ void windowStickPasses(BatonnetsWindow& f, int n) {
         const int down = step < StickSlide ? step : 2 * StickSlide - 1 - step;
         f.moveStick(Stick, left, 36.0f + static_cast<float>(down));
         f.repaintWindow();
+        f.flushFrame();
         f.pace();
     }
 }

@@ -20,6 +20,7 @@ void Aligne(WindowOps& w, std::int16_t& Indice, std::int16_t& PasAligne, float& 
             endPass(w, Repaint::Window);
         });
     }
+    w.flushFrame(); // once, after the last stick: the alignment is one animation
 }
 
 } // namespace batonnets

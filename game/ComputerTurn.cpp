@@ -57,6 +57,7 @@ void JeuOrdi(BatonModule& m, WindowOps& w) {
         --m.NbPrisOrdi;
         --m.NbBatonnets;
     }
+    w.flushFrame(); // once, after its last stick: the computer's move is one animation
 
     if (m.NbBatonnets == 1) {
         m.NbPrisJoueur = 3;

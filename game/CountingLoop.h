@@ -19,7 +19,8 @@ void countingLoop(float& var, float start, const float end, const float step, Pa
 
 enum class Repaint { Window, Lid };
 
-// Closes an animation pass: a synchronous repaint, then the fixed pace.
+// Closes an animation pass: what it changed, for the window's next frame, then the
+// fixed pace.
 inline void endPass(WindowOps& w, Repaint what) {
     if (what == Repaint::Window)
         w.repaintWindow();

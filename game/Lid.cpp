@@ -12,6 +12,7 @@ void Ouvre(WindowOps& w, float& PosAnim) {
         w.moveLid(PosAnim);
         endPass(w, Repaint::Window);
     });
+    w.flushFrame();
 }
 
 void Ferme(WindowOps& w, float& PosAnim) {
@@ -19,6 +20,7 @@ void Ferme(WindowOps& w, float& PosAnim) {
         w.moveLid(PosAnim);
         endPass(w, Repaint::Lid);
     });
+    w.flushFrame();
 }
 
 } // namespace batonnets

@@ -18,6 +18,7 @@ void takeStick(BatonModule& m, WindowOps& w, std::int16_t index) {
         w.moveStick(index, w.stickLeft(index), m.PosAnim);
         endPass(w, Repaint::Window);
     });
+    w.flushFrame();
     w.setJoueEnabled(true);
     --m.NbBatonnets;
 

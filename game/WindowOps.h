@@ -35,12 +35,16 @@ class WindowOps {
     virtual float lidWidth() const = 0;
     virtual void moveLid(float left) = 0;
 
-    // Synchronous repaints: drawn before the call returns.
+    // What an animation pass changed: the whole window, or the lid alone. The window
+    // shows it with its next frame; a pass never waits for the screen.
     virtual void repaintWindow() = 0;
     virtual void repaintLid() = 0;
     // Ends one animation pass: the fixed pace, and a chance for the window to stay
     // responsive to the window manager without handling any input.
     virtual void pace() = 0;
+    // Puts the newest state on screen now, frame due or not: every animation ends with
+    // it, so that its last pass is seen before anything else changes.
+    virtual void flushFrame() = 0;
 
     virtual void setBoard(Board p) = 0;
 

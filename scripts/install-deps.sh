@@ -9,12 +9,12 @@ cd "$(dirname "$0")/.."
 
 # The X11 platform plugin and the JPEG and ICO readers come with libqt6gui6, which
 # qt6-base-dev pulls in.
-run_pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation libx11-dev)
+run_pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
 # debian/control names the rest (its Build-Depends), installed below.
 package_pkgs=(dpkg-dev debhelper)
-test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick desktop-file-utils appstream
+test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream
     appstream-util lintian man-db file qt6-base-private-dev valgrind
-    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
+    weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 python3-pyatspi)
 
 mode=${1:-run}
 pkgs=("${run_pkgs[@]}")

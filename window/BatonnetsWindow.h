@@ -64,6 +64,7 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     void repaintWindow() override;
     void repaintLid() override;
     void pace() override;
+    void flushFrame() override;
     void setBoard(Board p) override;
     void setResultatText(std::string_view utf8) override;
     void setResultatColor(Color bgr) override;
@@ -82,13 +83,22 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     void batonnetClicked(int index);
 
   protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // Waits for the end of a pass; the pace test watches the deadlines instead.
+    virtual void sleepUntil(std::chrono::steady_clock::time_point deadline);
 
   private:
+    // What the passes changed since the last frame, the widest first.
+    enum class Change { None, Lid, Window };
+
     PictureBox& stick(int i) const;
     void setButtonEnabled(GradientButton* b, bool on);
     void drawStickFocus(QPainter& p) const;
+    bool frameDue() const;
+    void paintFrame();
 
     QPixmap stickPicture_;
     std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves
@@ -111,6 +121,15 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     TimeOfDayRandom random_;
     std::chrono::microseconds passPeriod_;
     std::chrono::steady_clock::time_point deadline_{};
+
+    // The frame clock (see pace()).
+    Change pending_ = Change::None;
+    bool inPace_ = false;         // inside the pass's own event processing
+    bool heldUpdate_ = false;     // Qt's own update request was held back by a pass
+    bool frameReady_ = true;      // the platform can take a frame (requestUpdate answered)
+    bool frameRequested_ = false; // a requestUpdate of ours is on its way
+    std::chrono::steady_clock::duration frameInterval_{};
+    std::chrono::steady_clock::time_point lastFrame_{};
     bool activatedOnce_ = false;
     bool ended_ = false;
 };

@@ -23,6 +23,7 @@ enum class Op {
     RepaintWindow,
     RepaintLid,
     Pace,
+    Flush,
     SetBoard,
     Text,
     Color,
@@ -108,6 +109,7 @@ class FakeWindow : public WindowOps {
     void repaintWindow() override { record({Op::RepaintWindow}); }
     void repaintLid() override { record({Op::RepaintLid}); }
     void pace() override { record({Op::Pace}); }
+    void flushFrame() override { record({Op::Flush}); }
     void setBoard(Board p) override {
         board = p;
         record({Op::SetBoard, static_cast<int>(p)});

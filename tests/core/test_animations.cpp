@@ -168,7 +168,7 @@ TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
     EXPECT_EQ(w.count(Op::MoveLid), 858u);
     EXPECT_EQ(w.lid, 0.0f);
     EXPECT_EQ(w.log[*sleep].i, 1000);
-    EXPECT_EQ(w.log[*sleep - 1].op, Op::Pace); // the pause follows the lid's last pass
+    EXPECT_EQ(w.log[*sleep - 1].op, Op::Flush); // the closed lid is on screen for the pause
     ASSERT_EQ(*sleep + 2, w.log.size());
     EXPECT_EQ(w.log.back().op, Op::End);
 }
@@ -208,4 +208,39 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
     EXPECT_EQ(TimeOfDayRandom::toUnit(0), 0.0);
     EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
     EXPECT_GT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 0.9999999);
+}
+
+// The window paints at the screen's rhythm, not at every pass, so each animation must
+// end by putting its last pass on screen before anything else changes: after a pass
+// comes another pass or the flush, never a label, a button, the pause or the handler's
+// return. Checked on every handler of a whole game that ends in the computer's win.
+TEST(Animations, EachEndsWithItsLastFrameOnScreen) {
+    FakeWindow w;
+    BaseBatonnets game(w);
+    game.onActivated();
+    game.onOuvrir();
+    game.onFermer();
+    game.onJouer();
+    for (std::int16_t k : {0, 3, 7, 11, 15}) {
+        game.onBatonnet(k);
+        game.onJoue();
+    }
+    w.select(Option::DebutOrdinateur);
+    game.onDebut(1);
+    game.onJouer(); // align, close, open, the computer's move
+    game.onQuitter();
+    ASSERT_TRUE(w.ended);
+    const auto isPass = [](Op op) {
+        return op == Op::MoveLid || op == Op::MoveStick || op == Op::RepaintWindow ||
+               op == Op::RepaintLid || op == Op::Pace;
+    };
+    std::size_t flushes = 0;
+    for (std::size_t k = 0; k < w.log.size(); ++k) {
+        if (w.log[k].op == Op::Flush) ++flushes;
+        if (w.log[k].op != Op::Pace) continue;
+        ASSERT_LT(k + 1, w.log.size()) << "the last pass was never flushed";
+        const Op next = w.log[k + 1].op;
+        EXPECT_TRUE(isPass(next) || next == Op::Flush) << "op " << k + 1 << " follows a pass";
+    }
+    EXPECT_GE(flushes, 10u);
 }

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Started with no display to open, the program says so in one French line and stops with
-# status 1, instead of Qt's abort; a platform chosen on purpose is still obeyed.
+# status 1, instead of Qt's abort (status 134): with no X server, with no Wayland
+# compositor, and with a platform plugin that does not exist. A platform chosen on
+# purpose is still obeyed.
 source "$(dirname "$0")/lib.sh"
+# A session's private directory, where no compositor listens.
+export XDG_RUNTIME_DIR=$WORK/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 fin="; le jeu a besoin d'un affichage graphique."
 # Each case: the environment changes, then the cause the message must give.
@@ -9,6 +14,9 @@ cases=(
     "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM|(DISPLAY n'est pas défini)"
     "-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99999|(impossible d'ouvrir l'écran « :99999 »)"
     "-u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb|(DISPLAY n'est pas défini)"
+    "-u DISPLAY WAYLAND_DISPLAY=nobody-here QT_QPA_PLATFORM=wayland|(impossible de joindre le compositeur Wayland « nobody-here »)"
+    "-u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=wayland|(impossible de joindre le compositeur Wayland « wayland-0 »)"
+    "QT_QPA_PLATFORM=no-such-plugin|(module d'affichage « no-such-plugin » introuvable)"
 )
 for c in "${cases[@]}"; do
     IFS='|' read -r changes cause <<<"$c"

@@ -27,8 +27,10 @@ QImage afresh(GameWindow& w) {
     const Board p = w.f.board();
     w.f.setBoard(p == Board::Twenty ? Board::TwentyOne : Board::Twenty);
     w.f.repaintWindow();
+    w.f.flushFrame();
     w.f.setBoard(p);
     w.f.repaintWindow();
+    w.f.flushFrame();
     return w.screen();
 }
 
@@ -58,12 +60,15 @@ void TstPainting::asAWholeNewPaint() {
     check("stick hidden");
     f.moveStick(0, f.stickLeft(0), 290.0f); // hanging below the board, over the colour
     f.repaintWindow();
+    f.flushFrame();
     check("stick taken");
     for (bool lidOnly : {false, true}) { // the lid slid halfway open from closed
         f.moveLid(0.0f);
         f.repaintWindow();
+        f.flushFrame();
         f.moveLid(430.0f);
         lidOnly ? f.repaintLid() : f.repaintWindow();
+        f.flushFrame();
         // Painted up to the lid's edge.
         QCOMPARE(w.pixel({429, 200}), picture("plateau20").pixel(429, 200));
         check(lidOnly ? "lid-only repaint" : "lid half open");
@@ -71,6 +76,7 @@ void TstPainting::asAWholeNewPaint() {
     // The whole new paints above rest on a board change being seen.
     f.setBoard(Board::TwentyOne);
     f.repaintWindow();
+    f.flushFrame();
     const QPoint p(49, 160); // a dividing line on one board, a slot on the other
     QVERIFY(picture("plateau21").pixel(p) != picture("plateau20").pixel(p));
     QCOMPARE(w.pixel(p), picture("plateau21").pixel(p));
