@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -159,6 +161,18 @@ class FakeWindow : public WindowOps {
         randoms.pop_front();
         record({Op::Draw, 0, static_cast<float>(r)});
         return r;
+    }
+
+    // Where in the log the first (or the last) operation that `match` accepts stands.
+    std::optional<std::size_t> find(const std::function<bool(const Event&)>& match,
+                                    bool last = false, std::size_t from = 0) const {
+        std::optional<std::size_t> at;
+        for (std::size_t k = from; k < log.size(); ++k)
+            if (match(log[k]) && (last || !at)) at = k;
+        return at;
+    }
+    std::optional<std::size_t> find(Op op, bool last = false, std::size_t from = 0) const {
+        return find([op](const Event& e) { return e.op == op; }, last, from);
     }
 
     std::size_t count(Op op) const {

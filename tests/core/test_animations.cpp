@@ -2,13 +2,10 @@
 // against the recording fake: exact pass counts, repaint kinds and order.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "FakeWindow.h"
 #include "game/Alignment.h"
 #include "game/BaseBatonnets.h"
 #include "game/Lid.h"
-#include "game/Quitting.h"
 #include "game/StartUp.h"
 #include "game/StickLayouts.h"
 #include "game/TimeOfDayRandom.h"
@@ -150,18 +147,15 @@ TEST(Aligne, StrictOrderAndUnchangedLeftEdges) {
         EXPECT_EQ(w.sticks[i].top, 36.0f);
 }
 
-TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
-    FakeWindow w = startedWindow();
+TEST(Quitter, AlignThenCloseThenOneSecondThenEndThenNothing) {
+    FakeWindow w;
+    BaseBatonnets game(w);
+    game.onActivated();
     w.lid = 857;
     w.sticks[2].top = 290;
-    BatonModule m;
-    Quitter(w, m.Indice, m.PasAligne, m.PosAnim);
-    std::optional<std::size_t> lastStick, firstLid, sleep;
-    for (std::size_t k = 0; k < w.log.size(); ++k) {
-        if (w.log[k].op == Op::MoveStick) lastStick = k;
-        if (w.log[k].op == Op::MoveLid && !firstLid) firstLid = k;
-        if (w.log[k].op == Op::Sleep) sleep = k;
-    }
+    game.onQuitter();
+    const auto lastStick = w.find(Op::MoveStick, true), firstLid = w.find(Op::MoveLid),
+               sleep = w.find(Op::Sleep);
     ASSERT_TRUE(lastStick && firstLid && sleep);
     EXPECT_EQ(w.sticks[2].top, 36.0f); // the taken stick is back in line
     EXPECT_LT(*lastStick, *firstLid);  // before the lid starts to close
@@ -171,14 +165,6 @@ TEST(Quitter, AlignThenCloseThenOneSecondThenEnd) {
     EXPECT_EQ(w.log[*sleep - 1].op, Op::Flush); // the closed lid is on screen for the pause
     ASSERT_EQ(*sleep + 2, w.log.size());
     EXPECT_EQ(w.log.back().op, Op::End);
-}
-
-TEST(Quitter, NothingRunsAfterTheEnd) {
-    FakeWindow w;
-    BaseBatonnets game(w);
-    game.onActivated();
-    game.onQuitter();
-    ASSERT_TRUE(w.ended);
     // The fake throws on any operation after the end; queued clicks must be ignored.
     EXPECT_NO_THROW({
         game.onJouer();
