@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "Banc.h"
 #include "GradientButton.h"
-#include "Mesure.h"
+#include "LiveWindow.h"
+#include "Measure.h"
 #include "OptionButton.h"
 
 namespace batonnets::bench {
@@ -21,7 +21,7 @@ namespace {
 
 // The window as the game uses it, counting passes and noting when the first lid-only
 // repaint of a handler comes: there the alignment has ended and the closing begins.
-class FenetreComptee : public BatonnetsWindow {
+class CountingWindow : public BatonnetsWindow {
   public:
     void pace() override {
         BatonnetsWindow::pace();
@@ -49,7 +49,7 @@ class FenetreComptee : public BatonnetsWindow {
     std::optional<Clock::time_point> lidOnlyAt_;
 };
 
-struct Mesures {
+struct Measurements {
     std::map<std::string, std::vector<double>> ms;
     std::map<std::string, long> passes;
     long long period = 0;
@@ -70,7 +70,7 @@ struct Mesures {
 };
 
 // Runs one handler and returns its duration in ms; the passes are left in the window.
-template <class Handler> double duree(FenetreComptee& f, Handler handler) {
+template <class Handler> double durationMs(CountingWindow& f, Handler handler) {
     f.restart();
     const auto start = Clock::now();
     handler();
@@ -81,22 +81,22 @@ template <class Handler> double duree(FenetreComptee& f, Handler handler) {
 // takes one stick a turn, the leftmost; the computer, never left a losing count, takes
 // its fixed replies (2, then 3 each turn) and wins. Then the player asks for the
 // computer to start and plays again: the longest handler of all.
-void partie(Mesures& m) {
-    Banc<FenetreComptee> banc(false);
-    FenetreComptee& f = banc.f;
-    BaseBatonnets& game = banc.game;
+void playOneGame(Measurements& m) {
+    LiveWindow<CountingWindow> live(false);
+    CountingWindow& f = live.f;
+    BaseBatonnets& game = live.game;
 
-    double t = duree(f, [&] { game.onOuvrir(); });
+    double t = durationMs(f, [&] { game.onOuvrir(); });
     m.add("lid-slide", f.passes(), t);
-    t = duree(f, [&] { game.onFermer(); });
+    t = durationMs(f, [&] { game.onFermer(); });
     m.add("lid-slide-lid-only", f.passes(), t);
-    t = duree(f, [&] { game.onJouer(); });
+    t = durationMs(f, [&] { game.onJouer(); });
     m.add("first-game", f.passes(), t);
 
     for (const std::int16_t k : {0, 3, 7, 11, 15}) {
-        t = duree(f, [&] { game.onBatonnet(k); });
+        t = durationMs(f, [&] { game.onBatonnet(k); });
         m.add("stick-slide", f.passes(), t);
-        t = duree(f, [&] { game.onJoue(); });
+        t = durationMs(f, [&] { game.onJoue(); });
         if (f.passes() == 3 * 257) m.add("computer-3", f.passes(), t);
     }
     if (game.module().NbBatonnets != 1) {
@@ -109,7 +109,7 @@ void partie(Mesures& m) {
     const char* server = std::getenv("BENCH_SERVER_PID");
     const long program0 = cpuTicks("self"), server0 = server ? cpuTicks(server) : 0;
     const auto start = Clock::now();
-    t = duree(f, [&] { f.jouer()->click(); });
+    t = durationMs(f, [&] { f.jouer()->click(); });
     const auto share = [t](long ticks) {
         return 100.0 * ticks / sysconf(_SC_CLK_TCK) / (t / 1000.0);
     };
@@ -130,10 +130,10 @@ void partie(Mesures& m) {
 
 } // namespace
 
-int mesureCadence(int loops) {
-    Mesures m;
+int measureCadence(int loops) {
+    Measurements m;
     for (int loop = 0; loop < loops; ++loop)
-        partie(m);
+        playOneGame(m);
     for (const auto& [key, values] : m.ms)
         report(("pace-" + key).c_str(), m.passes[key], median(values));
     std::printf("pass-period-us %lld\n", m.period);

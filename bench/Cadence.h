@@ -6,6 +6,6 @@
 namespace batonnets::bench {
 
 // "cadence LOOPS": medians over LOOPS games; each line gives passes and milliseconds.
-int mesureCadence(int loops);
+int measureCadence(int loops);
 
 } // namespace batonnets::bench

@@ -28,7 +28,7 @@ long long monotonicNs() {
 
 } // namespace
 
-int lance(char** argv) {
+int launch(char** argv) {
     int fds[2];
     if (pipe(fds) != 0) return 2;
     setenv("BATONNETS_REPORT_FIRST_FRAME", "1", 1);

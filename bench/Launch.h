@@ -7,6 +7,6 @@ namespace batonnets::bench {
 
 // "launch PROGRAM [ARGS...]": prints "pid", "first-frame-ms", then at its end
 // "maxrss-kb", "cpu-ms" and "status" lines on stdout, each as soon as it is known.
-int lance(char** argv);
+int launch(char** argv);
 
 } // namespace batonnets::bench

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "Banc.h"
-#include "Mesure.h"
+#include "LiveWindow.h"
+#include "Measure.h"
 
 namespace batonnets::bench {
 
@@ -114,9 +114,9 @@ template <class Passes> double perPass(int n, Passes passes) {
     windowStickPasses(f, n);
 }
 
-int mesurePasses(int loops) {
-    Banc<> banc(true);
-    BatonnetsWindow& f = banc.f;
+int measurePasses(int loops) {
+    LiveWindow<> live(true);
+    BatonnetsWindow& f = live.f;
     Plancher pl;
     std::vector<double> copy, fill, windowLid, lid, windowStick;
     // One untimed loop first: glyph caches, pixmap conversions, the first flush.
@@ -147,9 +147,9 @@ int mesurePasses(int loops) {
     return 0;
 }
 
-int compteInstructions(int n) {
-    Banc<> banc(true);
-    BatonnetsWindow& f = banc.f;
+int countInstructions(int n) {
+    LiveWindow<> live(true);
+    BatonnetsWindow& f = live.f;
     Plancher pl;
     // Warm-up, not collected: the same work through the unnamed functions.
     floorPasses(pl, n);

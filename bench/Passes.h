@@ -6,10 +6,10 @@
 namespace batonnets::bench {
 
 // "passes LOOPS": medians over LOOPS loops of the time per pass, in microseconds.
-int mesurePasses(int loops);
+int measurePasses(int loops);
 
 // "callgrind N": after a warm-up, N passes of each kind inside its own function, for
 // valgrind --tool=callgrind --toggle-collect to count the instructions of.
-int compteInstructions(int n);
+int countInstructions(int n);
 
 } // namespace batonnets::bench

@@ -24,14 +24,14 @@ int main(int argc, char* argv[]) {
     }
     const char* mode = argv[1];
     // The launcher only spawns and waits: it must not open a display of its own.
-    if (std::strcmp(mode, "launch") == 0) return lance(argv + 2);
+    if (std::strcmp(mode, "launch") == 0) return launch(argv + 2);
 
     QApplication app(argc, argv);
     const int n = std::atoi(argv[2]);
     if (n <= 0) return 2;
-    if (std::strcmp(mode, "passes") == 0) return mesurePasses(n);
-    if (std::strcmp(mode, "callgrind") == 0) return compteInstructions(n);
-    if (std::strcmp(mode, "cadence") == 0) return mesureCadence(n);
+    if (std::strcmp(mode, "passes") == 0) return measurePasses(n);
+    if (std::strcmp(mode, "callgrind") == 0) return countInstructions(n);
+    if (std::strcmp(mode, "cadence") == 0) return measureCadence(n);
     std::fprintf(stderr, "unknown mode %s\n", mode);
     return 2;
 }

@@ -14,12 +14,12 @@
 
 namespace batonnets::bench {
 
-template <class Window = BatonnetsWindow> struct Banc {
+template <class Window = BatonnetsWindow> struct LiveWindow {
     Window f;
     BaseBatonnets game{f};
 
     // fullSpeed: pass period 0, the passes run back to back; otherwise the game's pace.
-    explicit Banc(bool fullSpeed) {
+    explicit LiveWindow(bool fullSpeed) {
         wire(f, game);
         if (fullSpeed) f.setPassPeriod(std::chrono::microseconds(0));
         f.show();
