@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's start-up messages, watched for the display that would not open. Qt says why in a
 // few warnings (which display, which plugin) before its fatal message; the line printed
 // instead gives that cause in French.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When no display opens, Qt ends the program with a fatal message and an abort (core
 // dump, exit status 134). The game would rather say why in one French line and stop.
 #pragma once

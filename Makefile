@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README: `make run` builds and starts the game, `make test`
 # builds and runs every test. Both install the Debian packages they need first.
 JOBS ?= $(shell nproc)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game: one window, its events wired to the game's handlers.
 #include <QApplication>
 

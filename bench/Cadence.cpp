@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played through the handlers at the default pace, each animation timed
 // and its passes counted.
 #include "Cadence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launcher for the real program: spawn, pick the first-frame stamp out of its
 // stderr, then read its peak memory and CPU from wait4.
 #include "Launch.h"

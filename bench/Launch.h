@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program and watches it from outside: the time from the spawn to its
 // first painted frame (reported by the program itself when BATONNETS_REPORT_FIRST_FRAME
 // is set), then, once it has ended, its peak resident memory and the CPU it used.

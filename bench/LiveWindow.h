@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window with the game wired in, as the program builds it, shown and exposed
 // on whatever platform QT_QPA_PLATFORM names. Window is BatonnetsWindow or a subclass
 // that watches the passes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small measuring helpers the benchmark modes share: a monotonic clock read in
 // microseconds, the median of a set of loop figures, and one "key value" output line
 // for bench/run.sh to pick up.

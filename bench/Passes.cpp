@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per animation pass on the real window at full speed, the copy/paint floor in
 // the same run, and the passes callgrind counts the instructions of.
 #include "Passes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One animation pass of each kind on the real window at full speed (pass period 0),
 // and the floor it is judged against: what copying and painting one frame costs
 // at the least on this machine.

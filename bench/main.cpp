@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark program: one mode per run, chosen by the first argument; bench/run.sh
 // runs the modes on each platform and gathers their "key value" lines into one table.
 //   passes LOOPS      time per animation pass and the copy/paint floor (QT_QPA_PLATFORM)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The benchmark behind `make bench`: runs bench/batonnets_bench and the real program from
 # the build directory given as $1, on the offscreen platform and, when they are
 # installed, on a private X server (Xvfb) and a private Wayland compositor (a headless

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every stick is treated, in line or not, so a stick already in line still costs one
 // pass. A stick an odd distance away stops one pixel short: the loop never clamps.
 #include "Alignment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings every stick back to the line (top edge 36), one after another, 2 px a pass.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's event handlers: one entry point per event of the window. The Qt window
 // forwards its events here; the tests call them directly against the fake window.
 #pragma once

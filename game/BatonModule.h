@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game state kept by the program itself: the seven module variables, under
 // the names the game knows its state by, with their 16-bit / single-precision types. Everything
 // else (stick positions, the lid, the buttons, the label) is read back from the window.

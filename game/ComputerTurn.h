@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's move: announce, choose from the table, slide the sticks away, and
 // either win or hand the turn back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one rule every animation follows: a single-precision loop variable, end and step
 // fixed when the loop starts, the test made before every pass (the first included) and
 // admitting equality, the step added after each pass, and no clamping to the end value.

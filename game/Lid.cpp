@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening repaints the whole window at every pass (the board appears behind the lid);
 // closing repaints the lid alone, which is all that changes on screen.
 #include "Lid.h"

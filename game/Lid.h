@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sliding lid: Ouvre slides it right until it has left the client area, Ferme
 // slides it back to the left edge, one pixel a pass.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a game with the options selected at that moment, and the option clicks
 // that arm the Jouer button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's turn: taking a stick with a click, and handing the move over.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The closing scene of the Quitter button: align, close the lid, a still second, end.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: completes the row of sticks and locks picking until the first game.
 #pragma once
 

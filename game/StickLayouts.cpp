@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stick 0 is placed at an absolute position first, so a layout run twice gives the
 // same row; each further stick is placed from its neighbour's position read back.
 #include "StickLayouts.h"

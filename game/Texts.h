@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the player sees, in one place, in UTF-8 exactly as the game writes it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's random source: re-seeded from the time of day (seconds since midnight,
 // with their fraction) immediately before each draw, as the game asks.
 #pragma once

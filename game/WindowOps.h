@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations the game asks of its window. The game logic and every animation
 // talk to the window only through this interface, so they run unchanged against the
 // real Qt window and against the recording fake of the tests.

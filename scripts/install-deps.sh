@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs, only those missing.
 #   install-deps.sh run       what building and playing needs
 #   install-deps.sh package   that, plus what building the Debian package needs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures from the real program under a private Xvfb: the window
 # as it opens (docs/screenshot-start.png), and a game under way, two moves each, the
 # player to play (docs/screenshot.png).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a board: grained leather, a bevelled rim, the slots lit from above, the dividing rods.
 #include "Board.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two boards (20 and 21 sticks): a leather surface with one recessed slot per stick
 // and tan dividing lines between the slots.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the ICO file by hand, so the palette images hold exactly the palettes chosen here.
 #include "IcoFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the icon at any size, dropping the bevel and the dividers when there is no room.
 #include "Icon.h"
 

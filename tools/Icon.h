@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's icon: a miniature board, five recesses, three still holding a stick.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the lid: leather texture, frame facets, text with shadows, the wood-grained handle.
 #include "Lid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the lid's fonts and lays out its text as outlines.
 #include "LidText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and text for the lid: the Liberation families loaded from fixed files, and text
 // turned into centred outlines so it scales exactly between 1x and 2x.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the stick over the board colours it stands on, so the JPEG's corners blend in.
 #include "Stick.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stick: a white rounded rod, shaded as a cylinder lit from the left.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value noise and colour mixing for the textured pictures (board grain, lid leather, handle wood).
 #include "Texture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The helpers every picture shares: a seeded random generator, smooth value noise, a clamped
 // colour mix, and a per-pixel texture fill that samples in 1x coordinates at any scale.
 #pragma once

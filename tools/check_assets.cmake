@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws every picture into a scratch folder and requires each one to match the committed
 # copy byte for byte: this catches a drawer changed without regenerating assets/, and a
 # drawer that is not deterministic.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // draw_pictures OUTDIR — draws every picture the game ships: both boards, the lid, the stick,
 // the window icon and the desktop icons, at 1x and (for the JPEGs) 2x.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our accessibility factory: a role, a name and, for the option buttons and the sticks, a
 // state and an action for each of the game's own controls.
 #include "Accessibility.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backdrop picture: composed whole once, then patched where a stick changed.
 #include "Backdrop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows beneath its controls, kept as one picture: the window's colour,
 // the board, and the picture boxes the window draws itself (the sticks). Every
 // animation pass repaints the whole window; with the backdrop composed ahead, that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window, Base_Batonnets: the board, the sticks, the lid and the control
 // strip, laid out to the pixel. It carries out the game's window operations with Qt.
 #pragma once

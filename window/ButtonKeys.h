@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys that press our buttons besides Space, which Qt's buttons already answer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixmap every control caches its look in: the control's size in device pixels,
 // marked with the screen's ratio so that it blits one to one and stays sharp on HiDPI.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GradientButton.h"
 
 #include "ButtonKeys.h"

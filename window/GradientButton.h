@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's push button: a rounded face with a vertical two-colour gradient and a bold
 // caption. The face is rendered once per look into a pixmap, because the whole window is
 // repainted synchronously on every animation step and the buttons must cost one blit each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's option (radio) button. Exclusivity goes by group number among all option
 // buttons of one top-level window rather than by Qt parent, so a frame can hold buttons of
 // several groups and a group can span frames. Its face is cached in a pixmap like the

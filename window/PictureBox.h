@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A control that shows one picture at its natural size: a stick or the lid. It keeps
 // its position in floating-point pixels, as the game sets it, and is pressed like a
 // button: by a click, and, once the window lets it take the focus, by the keyboard.

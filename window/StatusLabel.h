@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line: a light panel with a thin border and one centred message. Painted from
 // a cached pixmap, rebuilt only when the message, its colour or the size changes, because
 // the window repaints it on every animation step.

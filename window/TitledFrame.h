@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A framed group with a coloured title band, used to hold the option buttons. Painted from
 // a cached pixmap: it never changes once built, yet the window repaints it on every
 // animation step.

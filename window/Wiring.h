@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the window's events to the game's handlers.
 #pragma once
 
