@@ -9,8 +9,8 @@
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
