@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "game/Texts.h"
+
 namespace batonnets {
 
 namespace {
@@ -46,27 +48,26 @@ QString env(const char* name) {
 // Why no display opened, from what Qt said on the way.
 QString cause() {
     if (const Held* h = find("Could not find the Qt platform plugin"))
-        return QStringLiteral("module d'affichage « %1 » introuvable")
+        return QString::fromUtf8(texts::NoPlugin)
             .arg(after(*h, "Could not find the Qt platform plugin"));
     if (const Held* h = find("could not connect to display")) {
         const QString name = after(*h, "could not connect to display");
-        if (name.isEmpty()) return QStringLiteral("DISPLAY n'est pas défini");
-        return QStringLiteral("impossible d'ouvrir l'écran « %1 »").arg(name);
+        if (name.isEmpty()) return QString::fromUtf8(texts::NoDisplayVariable);
+        return QString::fromUtf8(texts::DisplayUnreachable).arg(name);
     }
     if (find("wl_display") || find("platform plugin \"wayland")) {
         const QString name = env("WAYLAND_DISPLAY");
-        return QStringLiteral("impossible de joindre le compositeur Wayland « %1 »")
+        return QString::fromUtf8(texts::CompositorUnreachable)
             .arg(name.isEmpty() ? QStringLiteral("wayland-0") : name);
     }
-    return QStringLiteral("aucun module d'affichage n'a pu démarrer");
+    return QString::fromUtf8(texts::NoPlatformStarted);
 }
 
 void handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains(QLatin1String("no Qt platform plugin could be"))) {
-        const QString line = QStringLiteral("batonnets : aucun écran disponible (%1) ; le jeu a "
-                                            "besoin d'un affichage graphique.\n")
-                                 .arg(cause());
+        const QString line = QString::fromUtf8(texts::NoDisplay).arg(cause());
         std::fputs(line.toLocal8Bit().constData(), stderr);
+        std::fputc('\n', stderr);
         std::fflush(stderr);
         std::_Exit(1); // nothing of the program has started: nothing to clean up
     }

@@ -68,4 +68,14 @@ inline constexpr const char* UnknownOption = "batonnets : option inconnue « %1 
 inline constexpr const char* UnexpectedArgument = "batonnets : argument inattendu « %1 »";
 inline constexpr const char* TryHelp = "Essayez « batonnets --help ».";
 
+// When no display opens: one line on stderr, NoDisplay with one of the causes after it.
+inline constexpr const char* NoDisplay =
+    "batonnets : aucun écran disponible (%1) ; le jeu a besoin d'un affichage graphique.";
+inline constexpr const char* NoPlugin = "module d'affichage « %1 » introuvable";
+inline constexpr const char* NoDisplayVariable = "DISPLAY n'est pas défini";
+inline constexpr const char* DisplayUnreachable = "impossible d'ouvrir l'écran « %1 »";
+inline constexpr const char* CompositorUnreachable =
+    "impossible de joindre le compositeur Wayland « %1 »";
+inline constexpr const char* NoPlatformStarted = "aucun module d'affichage n'a pu démarrer";
+
 } // namespace batonnets::texts
