@@ -56,7 +56,7 @@ class TstInput : public QObject {
         w.click(w.f.jouer());
         w.click(w.f.joue()); // disabled: the computer would play
         QCOMPARE(w.game.module().NbBatonnets, 21);
-        const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150);
+        const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150); // on stick 1 of 21
         w.click(w.f.fermer());
         w.click(stick0);
         QCOMPARE(w.f.stickTop(0), InPlayTop);
@@ -74,51 +74,49 @@ class TstInput : public QObject {
     // types its keys; the focus must end where the row says, and, when that is a stick,
     // Space must then take it; no focus: the program has ended. The computer's moves are
     // fixed here: 19 leaves 17, 14 leaves 13.
-    void keys() {
+    void keys_data() {
         using K = QKeySequence;
         const K Space(Qt::Key_Space), Tab(Qt::Key_Tab), BackTab(Qt::SHIFT | Qt::Key_Tab);
-        struct Row {
-            const char* name;
-            std::vector<QKeySequence> keys;
-            const char* focus;
-            int left; // sticks in play at the end
+        QTest::addColumn<QList<K>>("keys");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("left"); // sticks in play at the end, none before a game
+        const auto row = [](const char* name, QList<K> keys, const char* focus, int left) {
+            QTest::newRow(name) << keys << QString::fromLatin1(focus) << left;
         };
-        const Row rows[] = {
-            {"Jouer then Space: the first stick", {Space}, "Batonnet0", 20},
-            {"Return presses too", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19},
-            {"a stick taken hands on to the right", {Space, Space, Space}, "Batonnet2", 18},
-            {"Validez then Space: the row", {Space, Space, Tab, Space}, "Batonnet3", 17},
-            {"a third stick then Space: the row",
-             {Space, Space, Tab, Space, Space, Space, Space},
-             "Batonnet7",
-             13},
-            {"arrows skip the sticks taken",
-             {Space, K(Qt::Key_Right), K(Qt::Key_Right), Space, K(Qt::Key_Left), Space},
-             "Batonnet3",
-             18},
-            {"Home and End", {Space, K(Qt::Key_End)}, "Batonnet19", 20},
-            {"End stays in play", {Space, K(Qt::Key_End), Space, K(Qt::Key_End)}, "Batonnet18", 19},
-            {"the row is one stop", {Space, Space, Tab}, "Joue", 19},
-            {"Shift+Tab leaves it", {Space, K(Qt::Key_Right), BackTab}, "Quitter", 20},
-            {"arrows walk the options", {BackTab, BackTab, K(Qt::Key_Down)}, "Debut1", 0},
-            {"Escape quits", {Space, K(Qt::Key_Escape)}, nullptr, 20},
-            {"and Ctrl+Q", {Space, K(Qt::CTRL | Qt::Key_Q)}, nullptr, 20},
-        };
-        for (const Row& r : rows) {
-            GameWindow w;
-            w.f.jouer()->setFocus();
-            for (const QKeySequence& k : r.keys)
-                w.type(k);
-            QVERIFY2(w.f.ended() == !r.focus, r.name);
-            QCOMPARE(w.game.module().NbBatonnets, r.left);
-            if (!r.focus) continue;
-            QCOMPARE(w.focus(), QString::fromLatin1(r.focus));
-            auto* stick = qobject_cast<PictureBox*>(QApplication::focusWidget());
-            if (!stick) continue;
-            QVERIFY2(w.f.stickTop(stick->index()) == InPlayTop, r.name);
-            w.type(Space);
-            QVERIFY2(w.f.stickTop(stick->index()) == TakenByPlayerTop, r.name);
-        }
+        row("Jouer then Space: the first stick", {Space}, "Batonnet0", 20);
+        row("Return presses too", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19);
+        row("a stick taken hands on to the right", {Space, Space, Space}, "Batonnet2", 18);
+        row("Validez then Space: the row", {Space, Space, Tab, Space}, "Batonnet3", 17);
+        row("a third stick then Space: the row", {Space, Space, Tab, Space, Space, Space, Space},
+            "Batonnet7", 13);
+        row("arrows skip the sticks taken",
+            {Space, K(Qt::Key_Right), K(Qt::Key_Right), Space, K(Qt::Key_Left), Space}, "Batonnet3",
+            18);
+        row("Home and End", {Space, K(Qt::Key_End)}, "Batonnet19", 20);
+        row("End stays in play", {Space, K(Qt::Key_End), Space, K(Qt::Key_End)}, "Batonnet18", 19);
+        row("the row is one stop", {Space, Space, Tab}, "Joue", 19);
+        row("Shift+Tab leaves it", {Space, K(Qt::Key_Right), BackTab}, "Quitter", 20);
+        row("arrows walk the options", {BackTab, BackTab, K(Qt::Key_Down)}, "Debut1", 0);
+        row("Escape quits", {Space, K(Qt::Key_Escape)}, "", 20);
+        row("and Ctrl+Q", {Space, K(Qt::CTRL | Qt::Key_Q)}, "", 20);
+    }
+    void keys() {
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QString, focus);
+        QFETCH(int, left);
+        GameWindow w;
+        w.f.jouer()->setFocus();
+        for (const QKeySequence& k : keys)
+            w.type(k);
+        QCOMPARE(w.f.ended(), focus.isEmpty());
+        QCOMPARE(w.game.module().NbBatonnets, left);
+        if (focus.isEmpty()) return;
+        QCOMPARE(w.focus(), focus);
+        auto* stick = qobject_cast<PictureBox*>(QApplication::focusWidget());
+        if (!stick) return;
+        QCOMPARE(w.f.stickTop(stick->index()), InPlayTop);
+        w.type(QKeySequence(Qt::Key_Space));
+        QCOMPARE(w.f.stickTop(stick->index()), TakenByPlayerTop);
     }
 
     // Before a game: the options, then Jouer, Quitter and the lid's buttons; Validez is
@@ -137,34 +135,29 @@ class TstInput : public QObject {
     // the sticks worked through their own action, a stick only where a click could reach.
     void screenReader() {
         GameWindow w;
+        const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCoreApplication::sendPostedEvents(); // a stick's press is carried out later
-        };
-        const auto description = [&](int i) {
-            return acc(w.f.batonnet(i))->text(QAccessible::Description);
         };
         press(w.f.debut(1));
         QVERIFY(acc(w.f.debut(1))->role() == QAccessible::RadioButton);
         QVERIFY(acc(w.f.debut(1))->state().checked);
         press(w.f.debut(0));
-        press(w.f.batonnet(3)); // under the closed lid
-        QCOMPARE(w.f.stickTop(3), InPlayTop);
+        for (int i : {3, 20}) // under the closed lid, and outside the window
+            QVERIFY(stick(i)->state().offscreen && !stick(i)->state().focusable);
         announced.clear();
         w.click(w.f.jouer());
         press(w.f.batonnet(0));
         w.click(w.f.joue());
         const QString aVous = QString::fromUtf8(texts::AVousDeJouer);
         QCOMPARE(announced, (QStringList{aVous, QString::fromUtf8(texts::OrdinateurJoue), aVous}));
-        // The player took stick 0, the computer 1 and 2 (19 leaves 17); stick 20 lies
-        // outside the window, not showing and out of reach.
-        QCOMPARE(description(0), QString::fromUtf8(texts::PrisParVous));
-        QCOMPARE(description(1), QString::fromUtf8(texts::PrisParOrdinateur));
-        QVERIFY(!acc(w.f.batonnet(19))->state().offscreen);
-        QVERIFY(acc(w.f.batonnet(20))->state().offscreen);
-        QVERIFY(acc(w.f.batonnet(19))->state().focusable);
-        QVERIFY(!acc(w.f.batonnet(20))->state().focusable);
-        press(w.f.batonnet(20));
+        // The player took stick 0, the computer 1 and 2 (19 leaves 17).
+        QCOMPARE(stick(0)->text(QAccessible::Description), QString::fromUtf8(texts::PrisParVous));
+        QCOMPARE(stick(1)->text(QAccessible::Description),
+                 QString::fromUtf8(texts::PrisParOrdinateur));
+        QVERIFY(!stick(19)->state().offscreen && stick(19)->state().focusable);
+        press(w.f.batonnet(20)); // outside the window, out of reach
         QCOMPARE(w.game.module().NbBatonnets, 17);
         announced.clear();
         w.f.setResultatText(texts::AVousDeJouer);

@@ -134,13 +134,17 @@ void TstWindow::theLidAtTheGamesPace() {
 void TstWindow::asAWholeNewPaint() {
     GameWindow w;
     BatonnetsWindow& f = w.f;
+    const auto check = [&w](const char* what) {
+        const QImage shown = w.screen(); // before afresh() paints anew
+        QVERIFY2(shown == afresh(w), what);
+    };
     w.game.onOuvrir();
     f.moveStick(5, f.stickLeft(5), 120.0f);
     settle();
-    QVERIFY2(w.screen() == afresh(w), "stick moved, repaint only scheduled");
+    check("stick moved, repaint only scheduled");
     f.batonnet(7)->hide();
     settle();
-    QVERIFY2(w.screen() == afresh(w), "stick hidden");
+    check("stick hidden");
     f.moveLid(0.0f);
     f.repaintWindow();
     f.flushFrame();
@@ -148,7 +152,7 @@ void TstWindow::asAWholeNewPaint() {
     f.repaintLid();
     f.flushFrame();
     QCOMPARE(w.screen().pixel(429, 200), picture("plateau20").pixel(429, 200)); // up to its edge
-    QVERIFY2(w.screen() == afresh(w), "lid-only repaint");
+    check("lid-only repaint");
     // The whole new paints above rest on a board change being seen.
     f.setBoard(Board::TwentyOne);
     f.repaintWindow();
