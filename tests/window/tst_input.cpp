@@ -148,6 +148,8 @@ class TstInput : public QObject {
             QVERIFY(stick(i)->state().offscreen && !stick(i)->state().focusable);
         announced.clear();
         w.click(w.f.jouer());
+        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description),
+                 QString::fromUtf8(texts::Ouvert));
         press(w.f.batonnet(0));
         w.click(w.f.joue());
         const QString aVous = QString::fromUtf8(texts::AVousDeJouer);
