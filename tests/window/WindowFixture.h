@@ -1,12 +1,15 @@
-// The real window with the game wired in, shown on the offscreen platform at full
-// speed, and the helpers the window tests share: clicks through the QWindow, and pixels
-// read back from what was flushed to the screen.
+// The real window with the game wired in, shown and active on the offscreen platform, and
+// the helpers the window tests share: clicks and keys through the QWindow, and pixels read
+// back from what was flushed to the screen.
 #pragma once
 
+#include <QApplication>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <chrono>
+#include <vector>
 
 #include "BatonnetsWindow.h"
 #include "Wiring.h"
@@ -14,37 +17,54 @@
 
 namespace batonnets::test {
 
+using Clock = std::chrono::steady_clock;
+
+// The window on a clock that never waits: the passes run back to back, each noting its
+// deadline, so the pace is read from the deadlines, not from a wall clock a busy machine
+// stretches; and the pause before the program ends is skipped.
+class PacedWindow : public BatonnetsWindow {
+  public:
+    std::vector<Clock::time_point> deadlines;
+    void sleepMs(std::int32_t) override {}
+
+  protected:
+    void sleepUntil(Clock::time_point deadline) override { deadlines.push_back(deadline); }
+};
+
 struct GameWindow {
-    BatonnetsWindow f;
+    PacedWindow f;
     BaseBatonnets game{f};
 
     GameWindow() {
         wire(f, game);
-        f.setPassPeriod(std::chrono::microseconds(0));
         f.show();
-        if (!QTest::qWaitForWindowExposed(&f)) qFatal("window not exposed");
+        QApplication::setActiveWindow(&f);
+        if (!QTest::qWaitForWindowActive(&f)) qFatal("window not active");
     }
 
     void click(QPoint p) { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, p); }
     void click(QWidget* w) { click(w->mapTo(&f, w->rect().center())); }
-
+    void type(const QKeySequence& keys) {
+        for (int k = 0; k < keys.count(); ++k)
+            QTest::keyClick(f.windowHandle(), keys[k].key(), keys[k].keyboardModifiers());
+    }
+    QString focus() const {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+    }
     QImage screen() const {
         return f.screen()->grabWindow(f.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     }
-    QRgb pixel(QPoint p) const { return screen().pixel(p); }
-
-    // Where the player clicks to take the leftmost stick still in play.
-    QPoint leftmostInPlay() const {
-        for (int i = 0; i <= 20; ++i)
-            if (f.stickTop(i) == 36.0f && f.stickLeft(i) < 857.0f)
-                return {static_cast<int>(f.stickLeft(i)) + 12, 150};
-        return {-1, -1};
-    }
 };
 
-inline QImage picture(const char* name) {
-    return QImage(QStringLiteral(":/assets/%1.jpg").arg(QLatin1String(name)))
+inline QImage picture(const QString& name) {
+    return QImage(QStringLiteral(":/assets/%1.jpg").arg(name))
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// Lets the window handle what was only scheduled (no synchronous repaint).
+inline void settle() {
+    for (int k = 0; k < 5; ++k)
+        QCoreApplication::processEvents();
 }
 
 } // namespace batonnets::test

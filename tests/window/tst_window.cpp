@@ -1,41 +1,71 @@
-// The real window on the offscreen platform: its layout, stacking, the lid, and a game
-// clicked through it, checked on the widgets and on the pixels that reach the screen.
-#include <QAbstractButton>
+// What the real window puts on the screen, read from what was flushed: its layout, the
+// lid's slides at the game's pace, the fast paint paths, the status line, and the 2x
+// pictures on a high-density screen.
+#include <QBackingStore>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "GradientButton.h"
-#include "OptionButton.h"
 #include "PictureBox.h"
-#include "StatusLabel.h"
 #include "WindowFixture.h"
-#include "game/Texts.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
 
 namespace {
 
-// Does the label show text of this colour somewhere?
-bool labelShows(const GameWindow& w, QRgb colour) {
-    const QImage s = w.screen().copy(384, 344, 315, 42);
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            if (s.pixel(x, y) == colour) return true;
+constexpr QRgb WindowColour = qRgb(128, 64, 64);
+
+bool shows(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) return true;
     return false;
 }
 
-// Every stick is shown where its state says: in the row, down, or up out of the window.
-void checkSticksOnScreen(const GameWindow& w, const QImage& board) {
-    const QImage s = w.screen();
-    const QImage stick = picture("batonnet");
-    for (int i = 0; i <= 20; ++i) {
-        const int x = static_cast<int>(w.f.stickLeft(i)) + 12;
-        if (x >= 857) continue;
-        const float top = w.f.stickTop(i);
-        const int seenAt = top == 36.0f ? 160 : top == 290.0f ? 300 : 20;
-        QCOMPARE(s.pixel(x, seenAt), stick.pixel(12, seenAt - static_cast<int>(top)));
-        if (top != 36.0f) QCOMPARE(s.pixel(x, 160), board.pixel(x, 160)); // its slot is empty
+// What a whole new paint shows: a board change composes the backdrop afresh, so swap the
+// board out and back.
+QImage afresh(GameWindow& w) {
+    const Board p = w.f.board();
+    for (Board b : {p == Board::Twenty ? Board::TwentyOne : Board::Twenty, p}) {
+        w.f.setBoard(b);
+        w.f.repaintWindow();
+        w.f.flushFrame();
     }
+    return w.screen();
+}
+
+// Counts the paint events of the widgets it watches.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// Mean difference, per colour channel, between the window's `area` (logical) as last put
+// on the screen and the 2x picture brought to the screen's scale from `origin` (logical)
+// on; a margin of two device pixels is left out, where neighbours blend. Read from the
+// backing store: on the offscreen platform QScreen::grabWindow clips to the logical size.
+double meanDifference(const BatonnetsWindow& f, const char* name, QRect area, QPoint origin) {
+    const qreal scale = qGuiApp->devicePixelRatio();
+    settle();
+    const QImage screen = static_cast<const QImage*>(f.backingStore()->paintDevice())
+                              ->convertToFormat(QImage::Format_RGB32);
+    const QImage hd = picture(QString::fromLatin1(name) + QStringLiteral("@2x"));
+    const QImage expected =
+        hd.scaled(hd.size() * scale / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPoint at = (QPointF(area.topLeft()) * scale).toPoint(),
+                 from = (QPointF(origin) * scale).toPoint();
+    long total = 0, n = 0;
+    for (int y = 2; y < area.height() * scale - 2; ++y)
+        for (int x = 2; x < area.width() * scale - 2; ++x, ++n) {
+            const QRgb a = screen.pixel(at + QPoint(x, y)), b = expected.pixel(from + QPoint(x, y));
+            total +=
+                qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+        }
+    return n ? double(total) / (3.0 * n) : 255.0;
 }
 
 } // namespace
@@ -43,137 +73,133 @@ void checkSticksOnScreen(const GameWindow& w, const QImage& board) {
 class TstWindow : public QObject {
     Q_OBJECT
   private slots:
-    void controlsAsLaidOut_data();
-    void controlsAsLaidOut();
     void beforeTheFirstGame();
-    void lidOpensAndCloses();
-    void sticksTakenOnlyByAWholeClickOnTheOpenBoard();
-    void computerWinsOnTwentyOne();
+    void theLidAtTheGamesPace();
+    void asAWholeNewPaint();
+    void statusLineRedrawn();
+    void highDensity();
 };
 
-void TstWindow::controlsAsLaidOut_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("enabled");
-    const auto row = [](const char* n, QRect r, const char* c, bool e = true) {
-        QTest::newRow(n) << QString::fromLatin1(n) << r << QString::fromUtf8(c) << e;
-    };
-    row("vkFrame1", {12, 344, 111, 77}, "");
-    row("Force0", {24, 368, 89, 23}, texts::Normale);
-    row("Force1", {24, 390, 89, 23}, texts::Expert);
-    row("Couvercle", {0, 28, 857, 286}, "");
-    row("Resultat", {384, 344, 315, 42}, "");
-    row("Jouer", {260, 384, 111, 37}, texts::Jouer);
-    row("vkFrame2", {128, 344, 119, 77}, "");
-    row("Debut1", {140, 390, 101, 23}, texts::Ordinateur);
-    row("Debut0", {140, 368, 101, 23}, texts::Joueur);
-    row("Quitter", {714, 384, 139, 39}, texts::Quitter);
-    row("Joue", {384, 388, 317, 33}, texts::Joue, false);
-    row("Batonnet0", {18, 36, 24, 252}, "");
-    row("Fermer", {714, 344, 139, 37}, texts::Fermer);
-    row("Ouvrir", {260, 344, 111, 37}, texts::Ouvrir);
-}
-
-void TstWindow::controlsAsLaidOut() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QFETCH(QString, caption);
-    QFETCH(bool, enabled);
-    GameWindow w;
-    auto* c = w.f.findChild<QWidget*>(name);
-    QVERIFY(c);
-    QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), place);
-    QCOMPARE(c->isEnabled(), enabled);
-    QVERIFY(c->isVisible());
-    if (auto* b = qobject_cast<QAbstractButton*>(c)) QCOMPARE(b->text(), caption);
-}
-
+// Where every control stands, and the closed lid over the board, with the window's colour
+// in the band below it and round the buttons' corners.
 void TstWindow::beforeTheFirstGame() {
     GameWindow w;
-    QCOMPARE(w.f.windowTitle(), QString::fromUtf8(texts::WindowTitle));
-    QCOMPARE(w.f.size(), QSize(857, 429));
-    QCOMPARE(w.f.minimumSize(), w.f.maximumSize());
-    const QImage lid = picture("couvercle");
-    const QImage s = w.screen();
-    // The closed lid hides the board and every stick.
+    const std::pair<const char*, QRect> places[] = {
+        {"vkFrame1", {12, 344, 111, 77}},  {"Force0", {24, 368, 89, 23}},
+        {"Force1", {24, 390, 89, 23}},     {"Couvercle", {0, 28, 857, 286}},
+        {"Resultat", {384, 344, 315, 42}}, {"Jouer", {260, 384, 111, 37}},
+        {"vkFrame2", {128, 344, 119, 77}}, {"Debut1", {140, 390, 101, 23}},
+        {"Debut0", {140, 368, 101, 23}},   {"Quitter", {714, 384, 139, 39}},
+        {"Joue", {384, 388, 317, 33}},     {"Batonnet0", {18, 36, 24, 252}},
+        {"Fermer", {714, 344, 139, 37}},   {"Ouvrir", {260, 344, 111, 37}}};
+    for (const auto& [name, place] : places) {
+        auto* c = w.f.findChild<QWidget*>(name);
+        QVERIFY2(c && c->isVisible(), name);
+        QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), place);
+    }
+    const QImage s = w.screen(), lid = picture("couvercle");
     for (QPoint p : {QPoint(30, 150), QPoint(400, 100), QPoint(830, 300)})
         QCOMPARE(s.pixel(p), lid.pixel(p - QPoint(0, 28)));
-    // Stick 20 stands one pixel beyond the client area.
-    QCOMPARE(w.f.batonnet(20)->geometry().left(), 858);
-    // The band below the board shows the window's colour where no control stands.
-    for (QPoint p : {QPoint(5, 335), QPoint(420, 330), QPoint(252, 400), QPoint(5, 428),
-                     QPoint(705, 370), QPoint(856, 380)})
-        QCOMPARE(s.pixel(p), qRgb(128, 64, 64));
-    // The two option groups are apart: a choice in one leaves the other as it was.
-    w.click(w.f.force(1));
-    w.click(w.f.debut(1));
-    QCOMPARE(w.f.force(0)->value() * 10 + w.f.force(1)->value(), 1);
-    QCOMPARE(w.f.debut(0)->value() * 10 + w.f.debut(1)->value(), 1);
-    // A later show (the player came back to the window) creates nothing again.
-    w.f.hide();
-    w.f.show();
-    QCOMPARE(w.f.findChildren<PictureBox*>().size(), 22); // 21 sticks and the lid
+    for (QPoint p : {QPoint(5, 335), QPoint(252, 400), QPoint(856, 380), QPoint(260, 384),
+                     QPoint(852, 422), QPoint(384, 420)})
+        QCOMPARE(s.pixel(p), WindowColour);
 }
 
-void TstWindow::lidOpensAndCloses() {
+// Each slide makes 858 passes at the period that makes it last a second. Here they run
+// back to back, far faster than any screen: a handful of frames, and the slide's last pass
+// on screen as soon as it returns (the closing repaints the lid alone).
+void TstWindow::theLidAtTheGamesPace() {
     GameWindow w;
-    const QImage board = picture("plateau20");
-    const QImage stick = picture("batonnet");
-    w.click(w.f.ouvrir());
-    QCOMPARE(w.f.couvercle()->geometry().left(), 857);
-    QImage s = w.screen();
-    for (int k = 0; k < 20; ++k) {
-        const int x = 18 + 42 * k;
-        QCOMPARE(s.pixel(x + 12, 160), stick.pixel(12, 124));   // the stick in its slot
-        QCOMPARE(s.pixel(x - 8, 160), board.pixel(x - 8, 160)); // the board between sticks
+    PaintCounter counter;
+    w.f.installEventFilter(&counter);
+    w.f.couvercle()->installEventFilter(&counter);
+    const QImage board = picture("plateau20"), lid = picture("couvercle");
+    const QRgb stick = picture("batonnet").pixel(12, 124);
+    for (const bool open : {true, false}) {
+        w.f.deadlines.clear();
+        counter.paints = 0;
+        open ? w.game.onOuvrir() : w.game.onFermer();
+        const double seconds =
+            std::chrono::duration<double>(w.f.deadlines.back() - w.f.deadlines.front()).count();
+        QVERIFY2(seconds >= 0.95 && seconds <= 1.05, qPrintable(QString::number(seconds)));
+        QVERIFY2(counter.paints <= 858 / 4, qPrintable(QString::number(counter.paints)));
+        const QImage s = w.screen();
+        QCOMPARE(s.pixel(852, 160), open ? board.pixel(852, 160) : lid.pixel(852, 132));
+        QCOMPARE(s.pixel(30, 160), open ? stick : lid.pixel(30, 132));
     }
-    QCOMPARE(s.pixel(850, 160), board.pixel(850, 160)); // no stick 21 on the 20-slot board
-    w.click(w.f.fermer());
-    s = w.screen();
-    const QImage lid = picture("couvercle");
-    for (int x : {5, 300, 600, 856})
-        QCOMPARE(s.pixel(x, 200), lid.pixel(x, 172));
 }
 
-// A stick is taken by a press and a release on it, on the open board, as a button is:
-// not through the closed lid, and not when the player slides off it before letting go.
-void TstWindow::sticksTakenOnlyByAWholeClickOnTheOpenBoard() {
+// The backdrop the window keeps composed and only patches where a stick changed, and the
+// lid-only repaint, show what a whole new paint shows.
+void TstWindow::asAWholeNewPaint() {
     GameWindow w;
-    w.click(w.f.jouer());
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::AVousDeJouer));
-    QVERIFY(labelShows(w, qRgb(0, 128, 0)));
-    const QPoint stick0(18 + 12, 150), beside(18 + 12 + 30, 150);
-    w.click(w.f.fermer());
-    w.click(stick0);
-    QCOMPARE(w.f.stickTop(0), 36.0f);
-    w.click(w.f.ouvrir());
-    QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, stick0);
-    QTest::mouseMove(w.f.windowHandle(), beside);
-    QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, beside);
-    QCOMPARE(w.f.stickTop(0), 36.0f);
-    QCOMPARE(w.f.stickTop(1), 36.0f);
-    w.click(stick0);
-    QCOMPARE(w.f.stickTop(0), 290.0f);
-    QCOMPARE(w.game.module().NbBatonnets, 19);
-    QVERIFY(w.f.joue()->isEnabled());
+    BatonnetsWindow& f = w.f;
+    const auto check = [&w](const char* what) {
+        const QImage shown = w.screen(); // before afresh() paints anew
+        QVERIFY2(shown == afresh(w), what);
+    };
+    w.game.onOuvrir();
+    f.moveStick(5, f.stickLeft(5), 120.0f);
+    settle();
+    check("stick moved, repaint only scheduled");
+    f.batonnet(7)->hide();
+    settle();
+    check("stick hidden");
+    f.moveLid(0.0f);
+    f.repaintWindow();
+    f.flushFrame();
+    f.moveLid(430.0f); // halfway open, from closed
+    f.repaintLid();
+    f.flushFrame();
+    QCOMPARE(w.screen().pixel(429, 200), picture("plateau20").pixel(429, 200)); // up to its edge
+    check("lid-only repaint");
+    // The whole new paints above rest on a board change being seen.
+    f.setBoard(Board::TwentyOne);
+    f.repaintWindow();
+    f.flushFrame();
+    const QPoint p(49, 160); // a dividing line on one board, a slot on the other
+    QVERIFY(picture("plateau21").pixel(p) != picture("plateau20").pixel(p));
+    QCOMPARE(w.screen().pixel(p), picture("plateau21").pixel(p));
 }
 
-void TstWindow::computerWinsOnTwentyOne() {
+// The status line's cached face is drawn again for a new text, and for a new colour alone.
+void TstWindow::statusLineRedrawn() {
     GameWindow w;
-    w.click(w.f.force(1));
-    w.click(w.f.jouer());
-    QCOMPARE(w.game.module().NbBatonnets, 21);
-    for (int i = 0; i <= 20; ++i)
-        QCOMPARE(w.f.stickLeft(i), 15.0f + 40.0f * i);
-    while (w.game.module().NbBatonnets > 1) {
-        w.click(w.leftmostInPlay());
-        w.click(w.f.joue());
+    const std::pair<const char*, Color> steps[] = {
+        {"A vous de jouer...", Green}, {"Perdu !", Green}, {"Perdu !", DarkRed}};
+    const QRect line(384, 344, 315, 42);
+    QImage before = w.screen().copy(line);
+    for (const auto& [text, colour] : steps) {
+        w.f.setResultatText(text);
+        w.f.setResultatColor(colour);
+        settle();
+        const QImage now = w.screen().copy(line);
+        QVERIFY2(now != before, text);
+        QVERIFY(shows(now, qRgb(colour & 0xFF, (colour >> 8) & 0xFF, colour >> 16)));
+        before = now;
     }
-    QCOMPARE(w.f.resultat()->caption(), QString::fromUtf8(texts::JaiGagne));
-    QVERIFY(labelShows(w, qRgb(192, 0, 0)));
-    QVERIFY(w.f.jouer()->isEnabled());
-    checkSticksOnScreen(w, picture("plateau21"));
+}
+
+// Under QT_SCALE_FACTOR=2 the window is drawn from the 2x pictures pixel for pixel, under
+// 1.5 from them brought down to that scale; the game still works in logical pixels.
+void TstWindow::highDensity() {
+    const qreal scale = qGuiApp->devicePixelRatio();
+    if (scale == 1.0) QSKIP("the tst_hidpi runs set QT_SCALE_FACTOR");
+    GameWindow w;
+    const auto check = [&](const char* name, QRect area, QPoint origin = {}) {
+        const double d = meanDifference(w.f, name, area, origin);
+        qInfo("%s: mean difference %.1f", name, d);
+        QVERIFY2(scale == 2.0 ? d == 0.0 : d < 8.0, name);
+    };
+    check("couvercle", {0, 28, 857, 286}); // closed
+    w.click(w.f.jouer());                  // the lid opens on a new game
+    // Between sticks 9 and 10 the board shows from top to bottom, with the dividing rod at
+    // x = 426: 4 pixels wide, so 8 device pixels shaded one by one on a 2x screen.
+    check("plateau20", {420, 0, 18, 327}, {420, 0});
+    check("batonnet", {18, 36, 24, 252});
+    w.click(QPoint(18 + 12, 150)); // stick 0, in logical pixels
+    QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
+    check("batonnet", {18, 290, 24, 54}); // taken, below the board down to the controls
 }
 
 QTEST_MAIN(TstWindow)

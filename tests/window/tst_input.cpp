@@ -1,0 +1,172 @@
+// Playing the real window: clicks through the QWindow, keys typed into it as the player
+// types them and where the focus goes after each, and what a screen reader hears and does.
+#include <QAccessible>
+#include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include "GradientButton.h"
+#include "OptionButton.h"
+#include "PictureBox.h"
+#include "WindowFixture.h"
+#include "game/Texts.h"
+
+using namespace batonnets;
+using namespace batonnets::test;
+
+namespace {
+
+// The messages the status line announced (as a notification that appears, what a screen
+// reader speaks away from the focus), each read when its event came.
+QStringList announced;
+void record(QAccessibleEvent* e) {
+    if (e->type() == QAccessible::ObjectShow && e->object()->objectName() == "Resultat")
+        announced.append(e->accessibleInterface()->text(QAccessible::Name));
+}
+
+QAccessibleInterface* acc(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+} // namespace
+
+class TstInput : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        // Qt delivers accessibility events only once a screen reader has asked for them;
+        // with none here, switch it on as one would.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(record);
+    }
+
+    // A stick is taken by a press and a release on it, on the open board, as a button is:
+    // not through the closed lid, and not when the player slides off it before letting go.
+    // A disabled button takes no click, and each option group is exclusive, apart from the
+    // other.
+    void clicks() {
+        GameWindow w;
+        w.click(w.f.force(1));
+        w.click(w.f.debut(1));
+        QCOMPARE(QList<int>({w.f.force(0)->value(), w.f.force(1)->value(), w.f.debut(0)->value(),
+                             w.f.debut(1)->value()}),
+                 QList<int>({0, 1, 0, 1}));
+        w.click(w.f.debut(0)); // the player first
+        w.click(w.f.jouer());
+        w.click(w.f.joue()); // disabled: the computer would play
+        QCOMPARE(w.game.module().NbBatonnets, 21);
+        const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150); // on stick 1 of 21
+        w.click(w.f.fermer());
+        w.click(stick0);
+        QCOMPARE(w.f.stickTop(0), InPlayTop);
+        w.click(w.f.ouvrir());
+        QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, stick0);
+        QTest::mouseMove(w.f.windowHandle(), beside);
+        QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, beside);
+        QCOMPARE(w.f.stickTop(0), InPlayTop);
+        QCOMPARE(w.f.stickTop(1), InPlayTop);
+        w.click(stick0);
+        QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
+    }
+
+    // From a fresh window with the focus on Jouer (20 sticks, the player first), each row
+    // types its keys; the focus must end where the row says, and, when that is a stick,
+    // Space must then take it; no focus: the program has ended. The computer's moves are
+    // fixed here: 19 leaves 17, 14 leaves 13.
+    void keys_data() {
+        using K = QKeySequence;
+        const K Space(Qt::Key_Space), Tab(Qt::Key_Tab), BackTab(Qt::SHIFT | Qt::Key_Tab);
+        QTest::addColumn<QList<K>>("keys");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("left"); // sticks in play at the end, none before a game
+        const auto row = [](const char* name, QList<K> keys, const char* focus, int left) {
+            QTest::newRow(name) << keys << QString::fromLatin1(focus) << left;
+        };
+        row("Jouer then Space: the first stick", {Space}, "Batonnet0", 20);
+        row("Return presses too", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19);
+        row("a stick taken hands on to the right", {Space, Space, Space}, "Batonnet2", 18);
+        row("Validez then Space: the row", {Space, Space, Tab, Space}, "Batonnet3", 17);
+        row("a third stick then Space: the row", {Space, Space, Tab, Space, Space, Space, Space},
+            "Batonnet7", 13);
+        row("arrows skip the sticks taken",
+            {Space, K(Qt::Key_Right), K(Qt::Key_Right), Space, K(Qt::Key_Left), Space}, "Batonnet3",
+            18);
+        row("Home and End", {Space, K(Qt::Key_End)}, "Batonnet19", 20);
+        row("End stays in play", {Space, K(Qt::Key_End), Space, K(Qt::Key_End)}, "Batonnet18", 19);
+        row("the row is one stop", {Space, Space, Tab}, "Joue", 19);
+        row("Shift+Tab leaves it", {Space, K(Qt::Key_Right), BackTab}, "Quitter", 20);
+        row("arrows walk the options", {BackTab, BackTab, K(Qt::Key_Down)}, "Debut1", 0);
+        row("Escape quits", {Space, K(Qt::Key_Escape)}, "", 20);
+        row("and Ctrl+Q", {Space, K(Qt::CTRL | Qt::Key_Q)}, "", 20);
+    }
+    void keys() {
+        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QString, focus);
+        QFETCH(int, left);
+        GameWindow w;
+        w.f.jouer()->setFocus();
+        for (const QKeySequence& k : keys)
+            w.type(k);
+        QCOMPARE(w.f.ended(), focus.isEmpty());
+        QCOMPARE(w.game.module().NbBatonnets, left);
+        if (focus.isEmpty()) return;
+        QCOMPARE(w.focus(), focus);
+        auto* stick = qobject_cast<PictureBox*>(QApplication::focusWidget());
+        if (!stick) return;
+        QCOMPARE(w.f.stickTop(stick->index()), InPlayTop);
+        w.type(QKeySequence(Qt::Key_Space));
+        QCOMPARE(w.f.stickTop(stick->index()), TakenByPlayerTop);
+    }
+
+    // Before a game: the options, then Jouer, Quitter and the lid's buttons; Validez is
+    // disabled and the sticks lie under the closed lid, so neither is a stop.
+    void tabChainBeforeAGame() {
+        GameWindow w;
+        QCOMPARE(w.focus(), QStringLiteral("Force0"));
+        for (const char* next :
+             {"Force1", "Debut0", "Debut1", "Jouer", "Quitter", "Fermer", "Ouvrir", "Force0"}) {
+            w.type(QKeySequence(Qt::Key_Tab));
+            QCOMPARE(w.focus(), QString::fromLatin1(next));
+        }
+    }
+
+    // Every message of the status line announced, the same one again too; the options and
+    // the sticks worked through their own action, a stick only where a click could reach.
+    void screenReader() {
+        GameWindow w;
+        const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
+        const auto press = [&](QWidget* c) {
+            acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::sendPostedEvents(); // a stick's press is carried out later
+        };
+        press(w.f.debut(1));
+        QVERIFY(acc(w.f.debut(1))->role() == QAccessible::RadioButton);
+        QVERIFY(acc(w.f.debut(1))->state().checked);
+        press(w.f.debut(0));
+        for (int i : {3, 20}) // under the closed lid, and outside the window
+            QVERIFY(stick(i)->state().offscreen && !stick(i)->state().focusable);
+        announced.clear();
+        w.click(w.f.jouer());
+        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description),
+                 QString::fromUtf8(texts::Ouvert));
+        press(w.f.batonnet(0));
+        w.click(w.f.joue());
+        const QString aVous = QString::fromUtf8(texts::AVousDeJouer);
+        QCOMPARE(announced, (QStringList{aVous, QString::fromUtf8(texts::OrdinateurJoue), aVous}));
+        // The player took stick 0, the computer 1 and 2 (19 leaves 17).
+        QCOMPARE(stick(0)->text(QAccessible::Description), QString::fromUtf8(texts::PrisParVous));
+        QCOMPARE(stick(1)->text(QAccessible::Description),
+                 QString::fromUtf8(texts::PrisParOrdinateur));
+        QVERIFY(!stick(19)->state().offscreen && stick(19)->state().focusable);
+        press(w.f.batonnet(20)); // outside the window, out of reach
+        QCOMPARE(w.game.module().NbBatonnets, 17);
+        announced.clear();
+        w.f.setResultatText(texts::AVousDeJouer);
+        w.f.setResultatFlag(true);
+        QCOMPARE(announced, QStringList{aVous});
+    }
+};
+
+QTEST_MAIN(TstInput)
+#include "tst_input.moc"
