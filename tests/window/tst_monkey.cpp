@@ -105,7 +105,7 @@ class Monkey : public BatonnetsWindow {
     // Sometimes, during an animation, a click the window system holds back; what lies
     // where it points once the handler has returned decides what it does.
     void queueClick() {
-        if (!failure.isEmpty() || budget <= 0 || between(0, 999) >= queuePerMille) return;
+        if (!failure.isEmpty() || budget <= 0 || between(0, 999) >= 3) return;
         --budget;
         ++queued;
         const QPoint p = pick();
@@ -117,7 +117,9 @@ class Monkey : public BatonnetsWindow {
                 press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
     }
 
-    // After each handler has returned, b the control clicked.
+    // After each handler has returned, b the control clicked: it ran inside no other, changed
+    // nothing once the program had ended, let the computer take 1 to 3 sticks if it played,
+    // moved the lid if it was one of the lid's buttons, and left one story.
     void after(QAbstractButton* b) {
         const QString now = describe(), name = b->text() + b->accessibleName();
         if (passDepth > 0 || nested) fail(name + " ran inside another handler's animation");
@@ -190,8 +192,8 @@ class Monkey : public BatonnetsWindow {
     QString last, failure; // the state the last handler left; the first fault seen
     QPoint at;
     bool nested = false, quit = false, gameStarted = false, optionSince = false;
-    int computerMoves = 0, passDepth = 0, computerFrom = -1, budget = 0, queuePerMille = 3,
-        clicks = 0, queued = 0, games = 0, won[2] = {0, 0}, abandoned = 0;
+    int computerMoves = 0, passDepth = 0, computerFrom = -1, budget = 0, clicks = 0, queued = 0,
+        games = 0, won[2] = {0, 0}, abandoned = 0;
 };
 
 } // namespace
@@ -211,12 +213,13 @@ class TstMonkey : public QObject {
         Monkey m(seed);
         for (int k = 0; k < clicks && m.failure.isEmpty(); ++k)
             m.click(m.pick(), m.between(0, 4));
-        // Quitter, clicks queued during its closing scene, then a few more: once the program
-        // has ended, nothing may change any more.
         const int inPlayAtEnd = m.resultat()->caption() == QString::fromUtf8(texts::AVousDeJouer);
-        m.queuePerMille = 10;
-        for (int k = 0; k <= 20 && m.failure.isEmpty(); ++k)
-            m.click(k == 0 ? m.quitter()->geometry().center() : m.pick(), 6);
+        // Quitter, clicks queued during its closing scene, then one on every other control: once
+        // the program has ended, nothing may change any more.
+        m.click(m.quitter()->geometry().center(), 6);
+        for (QAbstractButton* b : m.findChildren<QAbstractButton*>())
+            if (b != m.quitter() && m.failure.isEmpty())
+                m.click(b->mapTo(&m, b->rect().center()), 6);
         qInfo("monkey: %d clicks, %d of them queued during animations; games started %d, won by "
               "the player %d, by the computer %d, abandoned %d, left in play %d",
               m.clicks + m.queued, m.queued, m.games, m.won[0], m.won[1], m.abandoned, inPlayAtEnd);
