@@ -202,13 +202,9 @@ class TstMonkey : public QObject {
     Q_OBJECT
   private slots:
     void randomClicks() {
-        const QByteArray s = qgetenv("MONKEY_SEED");
-        const unsigned long long seed = s.isEmpty()     ? 11
-                                        : s == "random" ? std::random_device{}()
-                                                        : s.toULongLong();
-        bool set = false;
-        int clicks = qEnvironmentVariableIntValue("MONKEY_CLICKS", &set);
-        if (!set) clicks = 4000;
+        const QString s = qEnvironmentVariable("MONKEY_SEED", "11");
+        const unsigned long long seed = s == "random" ? std::random_device{}() : s.toULongLong();
+        const int clicks = qEnvironmentVariable("MONKEY_CLICKS", "4000").toInt();
         qInfo("monkey: %d clicks, MONKEY_SEED=%llu replays this run", clicks, seed);
         Monkey m(seed);
         for (int k = 0; k < clicks && m.failure.isEmpty(); ++k)
