@@ -22,7 +22,7 @@ await() {
 }
 
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
     PIDS+=($!)
     await Xvfb test -s "$WORK/display"
     export DISPLAY=":$(cat "$WORK/display")"
