@@ -9,7 +9,9 @@ start_game
 click 190 401 # Ordinateur: the computer opens the game
 click 315 402 # Jouer: open the lid (about a second), then the computer takes three sticks
 # Clicks on sticks the lid still covers: handled at once, they would be lost on the lid.
-xdotool $(for k in 0 1 2 12 13 14; do echo mousemove --window "$WIN" "$(slot $k)" 160 click 1; done)
+clicks=()
+for k in 0 1 2 12 13 14; do clicks+=(mousemove --window "$WIN" "$(slot $k)" 160 click 1); done
+xdotool "${clicks[@]}"
 settle
 img=$(shot burst)
 # The computer took the three leftmost sticks, as if nothing had been clicked; then the
