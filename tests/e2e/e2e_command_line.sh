@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The command line: --help and --version answer without a display, Qt's options still
-# start the game, and anything else is refused in French.
-# Expects BIN and VERSION in the environment.
+# The program without a display: --help and --version answer, Qt's options still start
+# the game on a platform chosen on purpose, anything else is refused in French; with no
+# display to open, one French line says so and the status is 1, not Qt's abort (134).
 source "$(dirname "$0")/lib.sh"
+export XDG_RUNTIME_DIR=$WORK/run # a session's private directory, where no compositor listens
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+none="batonnets : aucun écran disponible"
+fin="; le jeu a besoin d'un affichage graphique."
 
-# arguments | exit status (124: still running after two seconds, so the game started) |
-# a line of the output
-while IFS='|' read -r args want line; do
+# arguments | environment | exit status (124: still running after three seconds, so the
+# game started) | a line of the output, the whole of it for status 1
+while IFS='|' read -r args changes want line; do
     status=0
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
-        timeout 2 "$BIN" $args 2>&1) || status=$?
-    [ "$status" = "$want" ] || fail "batonnets $args: status $status, not $want: $out"
-    [ -z "$line" ] || grep -qxF -- "$line" <<<"$out" || fail "batonnets $args said: $out"
+    # shellcheck disable=SC2086 # the changes and the arguments are words
+    out=$(timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $changes "$BIN" $args 2>&1) ||
+        status=$?
+    [ "$status" = "$want" ] || fail "[$changes] batonnets $args: status $status, not $want: $out"
+    [ -z "$line" ] || grep -qxF -- "$line" <<<"$out" || fail "[$changes] batonnets $args said: $out"
+    [ "$want" != 1 ] || [ "$out" = "$line" ] || fail "[$changes] more than one line: $out"
 done <<EOF_ROWS
---help|0|Utilisation : batonnets [options]
--h|0|  -v, --version  Affiche la version et la licence, et quitte.
---version|0|batonnets $VERSION
--platform offscreen -v|0|batonnets $VERSION
--reverse -style fusion|124|
---jouer|2|batonnets : option inconnue « --jouer »
--x=1|2|batonnets : option inconnue « -x=1 »
-expert|2|batonnets : argument inattendu « expert »
+--help||0|Utilisation : batonnets [options]
+-h||0|  -v, --version  Affiche la version et la licence, et quitte.
+--version||0|batonnets $VERSION
+-platform offscreen -v||0|batonnets $VERSION
+-reverse -style fusion|QT_QPA_PLATFORM=offscreen|124|
+-platform offscreen||124|
+--jouer|QT_QPA_PLATFORM=offscreen|2|batonnets : option inconnue « --jouer »
+-x=1|QT_QPA_PLATFORM=offscreen|2|batonnets : option inconnue « -x=1 »
+expert|QT_QPA_PLATFORM=offscreen|2|batonnets : argument inattendu « expert »
+||1|$none (DISPLAY n'est pas défini) $fin
+|DISPLAY=:99999|1|$none (impossible d'ouvrir l'écran « :99999 ») $fin
+|QT_QPA_PLATFORM=xcb|1|$none (DISPLAY n'est pas défini) $fin
+|WAYLAND_DISPLAY=nobody-here QT_QPA_PLATFORM=wayland|1|$none (impossible de joindre le compositeur Wayland « nobody-here ») $fin
+|QT_QPA_PLATFORM=wayland|1|$none (impossible de joindre le compositeur Wayland « wayland-0 ») $fin
+|QT_QPA_PLATFORM=no-such-plugin|1|$none (module d'affichage « no-such-plugin » introuvable) $fin
 EOF_ROWS
-echo "ok"

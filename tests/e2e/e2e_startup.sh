@@ -1,32 +1,24 @@
 #!/usr/bin/env bash
-# The real program under X: its window, its first picture, and a close request that
-# ends it at once.
+# The real program under X: its window, the lid at its real pace, Quitter, and a close
+# request that ends the program at once.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 start_game
+[ "$(xdotool getwindowname "$WIN")" = "Jeu des bâtonnets - Vendrix34 -  v 1.0" ] || fail "title"
+xwininfo -id "$WIN" | grep -Pzq 'Width: 857\n *Height: 429\n' || fail "client area not 857x429"
 
-title=$(xdotool getwindowname "$WIN")
-[ "$title" = "Jeu des bâtonnets - Vendrix34 -  v 1.0" ] || fail "title: '$title'"
-info=$(xwininfo -id "$WIN")
-grep -q 'Width: 857$' <<<"$info" || fail "client width: $info"
-grep -q 'Height: 429$' <<<"$info" || fail "client height: $info"
-
-img=$(shot start)
-# The closed lid covers the board; the band below it shows the window's colour.
-for xy in "400 100" "60 200" "820 250"; do
-    set -- $xy
-    near "$(pixel "$img" "$1" "$2")" "$(pixel "$ASSETS/couvercle.jpg" "$1" $(($2 - 28)))" ||
-        fail "lid not shown at $1,$2"
-done
-near "$(pixel "$img" 420 330)" "128 64 64" 2 || fail "band colour"
-# Jouer is enabled (a green face), "Validez votre coup" disabled (a grey one).
-read -r r g b <<<"$(pixel "$img" 270 402)"
-[ "$g" -gt $((r + 60)) ] || fail "Jouer does not look enabled: $r $g $b"
-read -r r g b <<<"$(pixel "$img" 395 404)"
-[ $((r - b)) -lt 20 ] && [ $((b - r)) -lt 20 ] || fail "Validez does not look disabled: $r $g $b"
+looks_like "$(shot closed)" 400 150 "$ASSETS/couvercle.jpg" 400 122 || fail "no lid shown"
+click 315 362 # Ouvrir
+settle
+img=$(shot open)
+for k in 0 7 19; do stick_at "$img" $k 160 || fail "stick $k not shown once the lid is open"; done
 
 start=$(date +%s%N)
-"$XPOKE" close "$WIN"
-wait_exit 5
-[ "$STATUS" = 0 ] || fail "close request: status $STATUS"
-echo "closed in $(( ($(date +%s%N) - start) / 1000000 )) ms"
+click 783 403 # Quitter: align (21 passes), close the lid (858 passes), one still second, end
+wait_exit 10
+elapsed=$(ms_since "$start")
+echo "Quitter ended the program in $elapsed ms with status $STATUS"
+[ "$STATUS" = 0 ] && [ "$elapsed" -ge 1800 ] || fail "no status 0 after the closing scene and pause"
+
+start_game
+close_game

@@ -1,15 +1,11 @@
-# Shared by the end-to-end tests: a private Xvfb, the real program, clicks with
-# xdotool in client coordinates, and pixels read from screenshots.
-# Expects BIN (the program), XPOKE and ASSETS in the environment.
+# Shared by the end-to-end tests (which set BIN, XPOKE and ASSETS): a private Xvfb, the
+# real program, clicks with xdotool in client coordinates, pixels read from screenshots.
 set -euo pipefail
 
 WORK=$(mktemp -d)
-APP_PID=""
-XVFB_PID=""
-
+PIDS=() # stopped when the test ends
 cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     [ -n "${E2E_KEEP:-}" ] && echo "kept $WORK" >&2 || rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -19,69 +15,70 @@ fail() {
     exit 1
 }
 
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 200); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-    [ -s "$WORK/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$WORK/display")"
+# Waits up to ten seconds for a server to be ready: $1 names it, the rest tests it.
+await() {
+    for _ in $(seq 200); do "${@:2}" && return; sleep 0.05; done
+    fail "$1 did not start"
 }
 
-# Starts the game and sets WIN to its window.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    PIDS+=($!)
+    await Xvfb test -s "$WORK/display"
+    export DISPLAY=":$(cat "$WORK/display")"
+}
+
+# Starts the game ($BIN) under X and sets WIN to its window.
 start_game() {
-    "$BIN" >"$WORK/app.log" 2>&1 &
+    "$BIN" &>"$WORK/app.log" &
     APP_PID=$!
+    PIDS+=($!)
     WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Jeu des b' | head -n1)
     [ -n "$WIN" ] || fail "no window"
     sleep 0.3 # first frame
 }
 
+# A close request (the window manager's) ends the program at once, with status 0.
+close_game() {
+    "$XPOKE" close "$WIN"
+    wait_exit 5
+    [ "$STATUS" = 0 ] || fail "close request: status $STATUS"
+}
+
 click() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
+shot() { import -window "$WIN" "$WORK/$1.png" && echo "$WORK/$1.png"; }
+slot() { echo $((18 + 42 * $1 + 12)); } # x of stick k of the 20-stick row
+ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 
-shot() { import -window "$WIN" "$WORK/$1.png"; echo "$WORK/$1.png"; }
-
-# "r g b" of pixel (x, y) of an image file.
-pixel() {
-    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)] %[fx:int(255*p{'"$2,$3"'}.g)] %[fx:int(255*p{'"$2,$3"'}.b)]' info:
+# Is pixel (x, y) of image $1 the colour of pixel (x, y) of picture $4, within 12 levels a
+# channel (JPEG decoders differ by a few)?
+looks_like() {
+    [ "$(convert "$1[1x1+$2+$3]" "$4[1x1+$5+$6]" -compose difference -composite \
+        -format '%[fx:int(255*max(r,max(g,b)))]' info:)" -le 12 ]
 }
 
-# Are two "r g b" triples within a tolerance (JPEG decoders differ by a few levels)?
-near() {
-    local a=($1) b=($2) tol=${3:-12} k
-    for k in 0 1 2; do
-        local d=$((a[k] - b[k]))
-        [ ${d#-} -le "$tol" ] || return 1
-    done
-}
+# Is stick $2 on screenshot $1 at height $3: 160 in the row, 320 once the player has
+# taken it, 20 once the computer has? The stick is one colour from end to end.
+stick_at() { looks_like "$1" "$(slot "$2")" "$3" "$ASSETS/batonnet.jpg" 12 124; }
 
 # Waits until the window's picture has stopped changing for about 0.6 s: no animation
-# pauses that long, so the running handler has finished.
+# pauses that long, so the running handler has finished. CHANGES counts the changes seen.
 settle() {
     local prev="" cur same=0
+    CHANGES=-1
     for _ in $(seq 400); do
         cur=$(import -window "$WIN" png:- | md5sum)
-        if [ "$cur" = "$prev" ]; then
-            same=$((same + 1))
-            [ "$same" -ge 4 ] && return 0
-        else
-            same=0
-        fi
+        [ "$cur" = "$prev" ] && same=$((same + 1)) || { same=0 CHANGES=$((CHANGES + 1)); }
+        [ "$same" -ge 4 ] && return 0
         prev=$cur
         sleep 0.15
     done
     fail "the window never settled"
 }
 
-# Waits up to $1 seconds for the program to end; sets STATUS to its exit status, or
-# to "timeout". Not to be called in a subshell: only this shell can reap the program.
+# Waits up to $1 seconds for the program to end, and sets STATUS to its exit status. Not
+# to be called in a subshell: only this shell can reap the program.
 wait_exit() {
-    STATUS=timeout
-    for _ in $(seq $(($1 * 100))); do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            wait "$APP_PID" && STATUS=0 || STATUS=$?
-            APP_PID=""
-            return 0
-        fi
-        sleep 0.01
-    done
+    timeout "$1" tail --pid="$APP_PID" -s 0.01 -f /dev/null || fail "the program still runs after $1 s"
+    wait "$APP_PID" && STATUS=0 || STATUS=$?
 }
