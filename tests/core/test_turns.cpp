@@ -23,6 +23,28 @@ bool moverWins(int n) {
     return false;
 }
 
+// The rules' invariants between two handlers.
+void expectAtRest(const BatonModule& m, const FakeWindow& w) {
+    EXPECT_GE(m.NbPrisJoueur, 0);
+    EXPECT_LE(m.NbPrisJoueur, 3);
+    EXPECT_EQ(m.NbBatonnets, w.inPlay());
+    EXPECT_GE(m.NbBatonnets, 1);
+    for (const Stick& s : w.sticks)
+        EXPECT_TRUE(s.top == 36.0f || s.top == 290.0f || s.top == -220.0f) << s.top;
+    EXPECT_TRUE(w.lid == 0.0f || w.lid == 857.0f);
+    if (w.text == texts::VousGagnez || w.text == texts::JaiGagne) {
+        EXPECT_EQ(m.NbPrisJoueur, 3);
+        EXPECT_TRUE(w.jouer);
+        EXPECT_FALSE(w.joue);
+        EXPECT_EQ(m.NbBatonnets, 1);
+        EXPECT_EQ(w.color, w.text == texts::VousGagnez ? Green : DarkRed);
+    } else {
+        EXPECT_EQ(w.text, texts::AVousDeJouer);
+        EXPECT_EQ(w.color, Green);
+        EXPECT_EQ(w.joue, m.NbPrisJoueur > 0);
+    }
+}
+
 // A game started through the handlers as the player would.
 struct Game {
     FakeWindow w;
@@ -40,34 +62,8 @@ struct Game {
             game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
         if (k < 3 && w.joue) game.onJoue();
     }
-    // The rules' invariants between two handlers.
-    void checkInvariants() const {
-        EXPECT_GE(m().NbPrisJoueur, 0);
-        EXPECT_LE(m().NbPrisJoueur, 3);
-        EXPECT_EQ(m().NbBatonnets, w.inPlay());
-        EXPECT_GE(m().NbBatonnets, 1);
-        for (const Stick& s : w.sticks)
-            EXPECT_TRUE(s.top == 36.0f || s.top == 290.0f || s.top == -220.0f) << s.top;
-        EXPECT_TRUE(w.lid == 0.0f || w.lid == 857.0f);
-        if (w.text == texts::VousGagnez || w.text == texts::JaiGagne) {
-            EXPECT_EQ(m().NbPrisJoueur, 3);
-            EXPECT_TRUE(w.jouer);
-            EXPECT_FALSE(w.joue);
-            EXPECT_EQ(m().NbBatonnets, 1);
-            EXPECT_EQ(w.color, w.text == texts::VousGagnez ? Green : DarkRed);
-        } else {
-            EXPECT_EQ(w.text, texts::AVousDeJouer);
-            EXPECT_EQ(w.color, Green);
-            EXPECT_EQ(w.joue, m().NbPrisJoueur > 0);
-        }
-    }
+    void checkInvariants() const { expectAtRest(m(), w); }
 };
-
-// The 21-stick row with the first n sticks in play and the rest taken by the player.
-void setInPlay(FakeWindow& w, int n) {
-    for (int i = 0; i <= 20; ++i)
-        w.sticks[i] = {true, true, 15.0f + 40.0f * i, i < n ? 36.0f : 290.0f};
-}
 
 } // namespace
 
@@ -125,9 +121,10 @@ TEST(JeuOrdi, MovesRowByRow) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.inPlay);
         FakeWindow w;
-        setInPlay(w, r.inPlay);
-        w.sticks[0].top = 290; // a taken stick with a lower index is passed over
-        w.sticks[r.inPlay].top = 36;
+        // The 21-stick row, r.inPlay sticks in play after stick 0, which the player took:
+        // a taken stick with a lower index is passed over.
+        for (int i = 0; i <= 20; ++i)
+            w.sticks[i] = {true, true, 15.0f + 40.0f * i, i == 0 || i > r.inPlay ? 290.0f : 36.0f};
         w.randoms.assign(r.randoms.begin(), r.randoms.end());
         BatonModule m;
         m.NbBatonnets = static_cast<std::int16_t>(r.inPlay);
@@ -137,7 +134,6 @@ TEST(JeuOrdi, MovesRowByRow) {
         EXPECT_EQ(w.count(Op::MoveStick), 257u * r.taken);
         EXPECT_EQ(w.count(Op::RepaintWindow), 257u * r.taken);
         EXPECT_EQ(m.NbBatonnets, r.inPlay - r.taken);
-        EXPECT_EQ(w.inPlay(), r.inPlay - r.taken);
         for (int i = 1; i <= r.taken; ++i)
             EXPECT_EQ(w.sticks[i].top, -220.0f) << i;
         EXPECT_EQ(w.sticks[0].top, 290.0f);
@@ -146,11 +142,9 @@ TEST(JeuOrdi, MovesRowByRow) {
         EXPECT_EQ(w.log[0].color, DarkRed);
         EXPECT_EQ(w.log[1].text, texts::OrdinateurJoue);
         EXPECT_EQ(w.log.back().op, Op::Flag);
-        const bool won = m.NbBatonnets == 1;
-        EXPECT_EQ(w.text, won ? texts::JaiGagne : texts::AVousDeJouer);
-        EXPECT_EQ(w.color, won ? DarkRed : Green);
-        EXPECT_EQ(m.NbPrisJoueur, won ? 3 : 0);
-        EXPECT_FALSE(w.joue);
+        EXPECT_EQ(w.text, m.NbBatonnets == 1 ? texts::JaiGagne : texts::AVousDeJouer);
+        EXPECT_EQ(m.NbPrisJoueur, m.NbBatonnets == 1 ? 3 : 0);
+        expectAtRest(m, w);
     }
 }
 
