@@ -57,8 +57,7 @@ struct GameWindow {
 };
 
 inline QImage picture(const QString& name) {
-    return QImage(QStringLiteral(":/assets/%1.jpg").arg(name))
-        .convertToFormat(QImage::Format_RGB32);
+    return QImage(":/assets/" + name + ".jpg").convertToFormat(QImage::Format_RGB32);
 }
 
 // Lets the window handle what was only scheduled (no synchronous repaint).

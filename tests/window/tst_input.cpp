@@ -41,12 +41,20 @@ class TstInput : public QObject {
         QAccessible::installUpdateHandler(record);
     }
 
-    // A stick is taken by a press and a release on it, on the open board, as a button is:
-    // not through the closed lid, and not when the player slides off it before letting go.
+    // Before a game the Tab chain walks the options, then Jouer, Quitter and the lid's
+    // buttons; Validez is disabled and the sticks lie under the closed lid, so neither is a
+    // stop. A stick is taken by a press and a release on it, as a button is: not when the
+    // player slides off it before letting go.
     // A disabled button takes no click, and each option group is exclusive, apart from the
     // other.
     void clicks() {
         GameWindow w;
+        QCOMPARE(w.focus(), QStringLiteral("Force0"));
+        for (const char* next :
+             {"Force1", "Debut0", "Debut1", "Jouer", "Quitter", "Fermer", "Ouvrir", "Force0"}) {
+            w.type(QKeySequence(Qt::Key_Tab));
+            QCOMPARE(w.focus(), QString::fromLatin1(next));
+        }
         w.click(w.f.force(1));
         w.click(w.f.debut(1));
         QCOMPARE(QList<int>({w.f.force(0)->value(), w.f.force(1)->value(), w.f.debut(0)->value(),
@@ -57,10 +65,6 @@ class TstInput : public QObject {
         w.click(w.f.joue()); // disabled: the computer would play
         QCOMPARE(w.game.module().NbBatonnets, 21);
         const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150); // on stick 1 of 21
-        w.click(w.f.fermer());
-        w.click(stick0);
-        QCOMPARE(w.f.stickTop(0), InPlayTop);
-        w.click(w.f.ouvrir());
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, stick0);
         QTest::mouseMove(w.f.windowHandle(), beside);
         QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, beside);
@@ -71,9 +75,8 @@ class TstInput : public QObject {
     }
 
     // From a fresh window with the focus on Jouer (20 sticks, the player first), each row
-    // types its keys; the focus must end where the row says, and, when that is a stick,
-    // Space must then take it; no focus: the program has ended. The computer's moves are
-    // fixed here: 19 leaves 17, 14 leaves 13.
+    // types its keys; the focus must end where the row says; no focus: the program has
+    // ended. The computer's move is fixed here: 19 leaves 17.
     void keys_data() {
         using K = QKeySequence;
         const K Space(Qt::Key_Space), Tab(Qt::Key_Tab), BackTab(Qt::SHIFT | Qt::Key_Tab);
@@ -83,18 +86,14 @@ class TstInput : public QObject {
         const auto row = [](const char* name, QList<K> keys, const char* focus, int left) {
             QTest::newRow(name) << keys << QString::fromLatin1(focus) << left;
         };
-        row("Jouer then Space: the first stick", {Space}, "Batonnet0", 20);
-        row("Return presses too", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19);
-        row("a stick taken hands on to the right", {Space, Space, Space}, "Batonnet2", 18);
+        // Jouer hands the focus to the first stick, which Return takes as Space does.
+        row("Return and Enter press", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19);
+        // Tab leaves the row for Validez (a stop on a stick would take it).
         row("Validez then Space: the row", {Space, Space, Tab, Space}, "Batonnet3", 17);
-        row("a third stick then Space: the row", {Space, Space, Tab, Space, Space, Space, Space},
-            "Batonnet7", 13);
         row("arrows skip the sticks taken",
             {Space, K(Qt::Key_Right), K(Qt::Key_Right), Space, K(Qt::Key_Left), Space}, "Batonnet3",
             18);
         row("Home and End", {Space, K(Qt::Key_End)}, "Batonnet19", 20);
-        row("End stays in play", {Space, K(Qt::Key_End), Space, K(Qt::Key_End)}, "Batonnet18", 19);
-        row("the row is one stop", {Space, Space, Tab}, "Joue", 19);
         row("Shift+Tab leaves it", {Space, K(Qt::Key_Right), BackTab}, "Quitter", 20);
         row("arrows walk the options", {BackTab, BackTab, K(Qt::Key_Down)}, "Debut1", 0);
         row("Escape quits", {Space, K(Qt::Key_Escape)}, "", 20);
@@ -110,29 +109,11 @@ class TstInput : public QObject {
             w.type(k);
         QCOMPARE(w.f.ended(), focus.isEmpty());
         QCOMPARE(w.game.module().NbBatonnets, left);
-        if (focus.isEmpty()) return;
-        QCOMPARE(w.focus(), focus);
-        auto* stick = qobject_cast<PictureBox*>(QApplication::focusWidget());
-        if (!stick) return;
-        QCOMPARE(w.f.stickTop(stick->index()), InPlayTop);
-        w.type(QKeySequence(Qt::Key_Space));
-        QCOMPARE(w.f.stickTop(stick->index()), TakenByPlayerTop);
+        if (!focus.isEmpty()) QCOMPARE(w.focus(), focus);
     }
 
-    // Before a game: the options, then Jouer, Quitter and the lid's buttons; Validez is
-    // disabled and the sticks lie under the closed lid, so neither is a stop.
-    void tabChainBeforeAGame() {
-        GameWindow w;
-        QCOMPARE(w.focus(), QStringLiteral("Force0"));
-        for (const char* next :
-             {"Force1", "Debut0", "Debut1", "Jouer", "Quitter", "Fermer", "Ouvrir", "Force0"}) {
-            w.type(QKeySequence(Qt::Key_Tab));
-            QCOMPARE(w.focus(), QString::fromLatin1(next));
-        }
-    }
-
-    // Every message of the status line announced, the same one again too; the options and
-    // the sticks worked through their own action, a stick only where a click could reach.
+    // Every message of the status line announced, the same one again too; the sticks worked
+    // through their own action, only where a click could reach.
     void screenReader() {
         GameWindow w;
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
@@ -140,10 +121,6 @@ class TstInput : public QObject {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCoreApplication::sendPostedEvents(); // a stick's press is carried out later
         };
-        press(w.f.debut(1));
-        QVERIFY(acc(w.f.debut(1))->role() == QAccessible::RadioButton);
-        QVERIFY(acc(w.f.debut(1))->state().checked);
-        press(w.f.debut(0));
         for (int i : {3, 20}) // under the closed lid, and outside the window
             QVERIFY(stick(i)->state().offscreen && !stick(i)->state().focusable);
         announced.clear();
@@ -154,13 +131,9 @@ class TstInput : public QObject {
         w.click(w.f.joue());
         const QString aVous = QString::fromUtf8(texts::AVousDeJouer);
         QCOMPARE(announced, (QStringList{aVous, QString::fromUtf8(texts::OrdinateurJoue), aVous}));
-        // The player took stick 0, the computer 1 and 2 (19 leaves 17).
-        QCOMPARE(stick(0)->text(QAccessible::Description), QString::fromUtf8(texts::PrisParVous));
-        QCOMPARE(stick(1)->text(QAccessible::Description),
-                 QString::fromUtf8(texts::PrisParOrdinateur));
         QVERIFY(!stick(19)->state().offscreen && stick(19)->state().focusable);
-        press(w.f.batonnet(20)); // outside the window, out of reach
-        QCOMPARE(w.game.module().NbBatonnets, 17);
+        press(w.f.batonnet(20));                   // outside the window, out of reach
+        QCOMPARE(w.game.module().NbBatonnets, 17); // the computer took two
         announced.clear();
         w.f.setResultatText(texts::AVousDeJouer);
         w.f.setResultatFlag(true);
