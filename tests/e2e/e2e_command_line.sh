@@ -6,8 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 export XDG_RUNTIME_DIR=$WORK/run # a session's private directory, where no compositor listens
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-none="batonnets : aucun écran disponible"
-fin="; le jeu a besoin d'un affichage graphique."
 
 # arguments | environment | exit status (124: still running after three seconds, so the
 # game started) | a line of the output, the whole of it for status 1
@@ -24,8 +22,8 @@ done <<EOF_ROWS
 -reverse -platform offscreen -style fusion||124|
 --jouer|QT_QPA_PLATFORM=offscreen|2|batonnets : option inconnue « --jouer »
 expert|QT_QPA_PLATFORM=offscreen|2|batonnets : argument inattendu « expert »
-||1|$none (DISPLAY n'est pas défini) $fin
-|DISPLAY=:99999|1|$none (impossible d'ouvrir l'écran « :99999 ») $fin
-|WAYLAND_DISPLAY=nobody-here QT_QPA_PLATFORM=wayland|1|$none (impossible de joindre le compositeur Wayland « nobody-here ») $fin
-|QT_QPA_PLATFORM=no-such-plugin|1|$none (module d'affichage « no-such-plugin » introuvable) $fin
+||1|batonnets : aucun écran disponible (DISPLAY n'est pas défini) ; le jeu a besoin d'un affichage graphique.
+|DISPLAY=:99999|1|batonnets : aucun écran disponible (impossible d'ouvrir l'écran « :99999 ») ; le jeu a besoin d'un affichage graphique.
+|WAYLAND_DISPLAY=nobody-here QT_QPA_PLATFORM=wayland|1|batonnets : aucun écran disponible (impossible de joindre le compositeur Wayland « nobody-here ») ; le jeu a besoin d'un affichage graphique.
+|QT_QPA_PLATFORM=no-such-plugin|1|batonnets : aucun écran disponible (module d'affichage « no-such-plugin » introuvable) ; le jeu a besoin d'un affichage graphique.
 EOF_ROWS
