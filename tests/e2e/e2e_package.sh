@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a distribution would take it: built twice from copies of the
 # sources and compared byte for byte, checked by lintian and the metadata validators,
-# installed (as root, or through sudo), and its program asked for --version and --help
-# and started under X. Expects SOURCE_DIR, WORK_DIR (scratch space), BIN (the game of the
-# build tree), APP_ID, VERSION, RELEASE_DATE, XPOKE and ASSETS in the environment.
+# installed (as root, or through sudo), and its program asked for --version and --help.
+# Expects SOURCE_DIR, WORK_DIR (scratch space), BIN (the game of the build tree), APP_ID,
+# VERSION, RELEASE_DATE and ASSETS in the environment.
 source "$(dirname "$0")/lib.sh"
 
 # The pictures' file times must not reach the program: Qt's resource compiler stores
@@ -28,7 +28,6 @@ deb=$WORK_DIR/a/batonnets_${VERSION}_$(dpkg --print-architecture).deb
 findings() { ! grep -E '^([EWIPX]|lintian): ' "$WORK/$1.log" >&2; }
 lintian -I -E --pedantic "$deb" &>"$WORK/lintian.log" || true
 findings lintian || fail "lintian"
-[ "$(dpkg-deb -f "$deb" Version)" = "$VERSION" ] || fail "package version $(dpkg-deb -f "$deb" Version)"
 
 # Installed for real, and removed afterwards unless it was there before.
 as_root=()
@@ -48,29 +47,18 @@ actual=$(dpkg -L batonnets | while read -r f; do [ -d "$f" ] || echo "$f"; done 
 game=/usr/games/batonnets
 readelf -d $game | grep -E 'R(UN)?PATH' && fail "the program has a run path"
 
-# One version everywhere: the program, the package, the software-centre entry, the
-# manual page; and one release date with debian/changelog.
+# One version everywhere: the program, the package (named by it), the software-centre
+# entry, the manual page; and one release date with debian/changelog.
 [ "$(env -u DISPLAY $game --version | head -n1)" = "batonnets $VERSION" ] || fail "--version"
 env -u DISPLAY $game --help | grep -q '^Utilisation' || fail "--help"
 metainfo=/usr/share/metainfo/$APP_ID.metainfo.xml
 grep -q "<release version=\"$VERSION\" date=\"$RELEASE_DATE\"" "$metainfo" || fail "metainfo release"
 changed=$(zcat /usr/share/doc/batonnets/changelog.gz | sed -n 's/^ -- .*>  //p' | head -n1)
 [ "$(date -u -d "$changed" +%F)" = "$RELEASE_DATE" ] || fail "debian/changelog dates it $changed"
-[ "$(man -w 6 batonnets)" = /usr/share/man/man6/batonnets.6.gz ] || fail "man finds $(man -w 6 batonnets)"
 zcat /usr/share/man/man6/batonnets.6.gz | grep -q "^\.TH BATONNETS 6 \"$RELEASE_DATE\" \"batonnets $VERSION\"" ||
     fail "the manual page is not dated $RELEASE_DATE for $VERSION"
 
-# The menu entry and the software-centre entry validate.
-desktop=/usr/share/applications/$APP_ID.desktop
-desktop-file-validate "$desktop" || fail "desktop entry"
+# The menu entry and the software-centre entry validate, the latter to the strictest level.
+desktop-file-validate "/usr/share/applications/$APP_ID.desktop" || fail "desktop entry"
 appstreamcli validate --pedantic --no-net "$metainfo" &>"$WORK/appstream.log" && findings appstream ||
     fail "appstreamcli: $(cat "$WORK/appstream.log")"
-appstream-util validate-relax --nonet "$metainfo" || fail "appstream-util"
-
-# The installed program, with the system's Qt; docks match its window to the menu entry
-# by the class of WM_CLASS.
-start_xvfb
-BIN=$game start_game
-class=$(xprop -id "$WIN" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')
-grep -qx "StartupWMClass=$class" "$desktop" || fail "WM_CLASS '$class' is not the entry's StartupWMClass"
-close_game

@@ -38,17 +38,9 @@ start_game() {
     sleep 0.3 # first frame
 }
 
-# A close request (the window manager's) ends the program at once, with status 0.
-close_game() {
-    "$XPOKE" close "$WIN"
-    wait_exit 5
-    [ "$STATUS" = 0 ] || fail "close request: status $STATUS"
-}
-
 click() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
 shot() { import -window "$WIN" "$WORK/$1.png" && echo "$WORK/$1.png"; }
 slot() { echo $((18 + 42 * $1 + 12)); } # x of stick k of the 20-stick row
-ms_since() { echo $((($(date +%s%N) - $1) / 1000000)); }
 
 # Is pixel (x, y) of image $1 the colour of pixel (x, y) of picture $4, within 12 levels a
 # channel (JPEG decoders differ by a few)?
@@ -60,21 +52,6 @@ looks_like() {
 # Is stick $2 on screenshot $1 at height $3: 160 in the row, 320 once the player has
 # taken it, 20 once the computer has? The stick is one colour from end to end.
 stick_at() { looks_like "$1" "$(slot "$2")" "$3" "$ASSETS/batonnet.jpg" 12 124; }
-
-# Waits until the window's picture has stopped changing for about 0.6 s: no animation
-# pauses that long, so the running handler has finished. CHANGES counts the changes seen.
-settle() {
-    local prev="" cur same=0
-    CHANGES=-1
-    for _ in $(seq 400); do
-        cur=$(import -window "$WIN" png:- | md5sum)
-        [ "$cur" = "$prev" ] && same=$((same + 1)) || { same=0 CHANGES=$((CHANGES + 1)); }
-        [ "$same" -ge 4 ] && return 0
-        prev=$cur
-        sleep 0.15
-    done
-    fail "the window never settled"
-}
 
 # Waits up to $1 seconds for the program to end, and sets STATUS to its exit status. Not
 # to be called in a subshell: only this shell can reap the program.
