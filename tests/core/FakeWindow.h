@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the game window: it keeps every control's state as the real
 // window would and logs every operation, so tests can count passes and repaints and
 // check the order of what the player would see.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -137,17 +139,9 @@ class FakeWindow : public WindowOps {
         record({Op::JoueEnabled, on});
     }
     bool optionSelected(Option o) const override {
-        switch (o) {
-        case Option::DebutJoueur:
-            return debutJoueur;
-        case Option::DebutOrdinateur:
-            return !debutJoueur;
-        case Option::ForceNormale:
-            return !forceExpert;
-        case Option::ForceExpert:
-            return forceExpert;
-        }
-        return false;
+        if (o == Option::DebutJoueur || o == Option::DebutOrdinateur)
+            return debutJoueur == (o == Option::DebutJoueur);
+        return forceExpert == (o == Option::ForceExpert);
     }
     void sleepMs(std::int32_t ms) override { record({Op::Sleep, ms}); }
     void endProgram() override {
@@ -176,10 +170,7 @@ class FakeWindow : public WindowOps {
     }
 
     std::size_t count(Op op) const {
-        std::size_t n = 0;
-        for (const Event& e : log)
-            n += e.op == op;
-        return n;
+        return std::count_if(log.begin(), log.end(), [op](const Event& e) { return e.op == op; });
     }
     // Sticks on the board at the in-play height; stick 20 of the 20-stick row is off
     // the client area and never counts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the two layouts, the lid, the alignment, quitting and the random source,
 // against the recording fake: exact pass counts, repaint kinds and order.
 #include <gtest/gtest.h>

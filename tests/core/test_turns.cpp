@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts, the computer's table, new games, the player's turn and whole games,
 // through the game's handlers against the recording fake.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "FakeWindow.h"
@@ -205,32 +205,6 @@ TEST(NewGame, VariantsAndTheOrderOfWhatIsSeen) {
             EXPECT_LT(*g.w.find(Op::MoveLid, true), *computer);
         }
     }
-}
-
-TEST(Game, ExpertWithThePlayerFirstIsAlwaysLost) {
-    // Every sequence of player moves: the computer answers 21 sticks with 17, 13, 9, 5, 1.
-    int games = 0;
-    std::function<void(std::vector<int>)> explore = [&](std::vector<int> moves) {
-        Game g;
-        g.w.select(Option::ForceExpert);
-        g.game.onForce(1);
-        g.game.onJouer();
-        for (int k : moves)
-            g.take(k);
-        g.checkInvariants();
-        if (g.m().NbBatonnets == 1) {
-            ++games;
-            EXPECT_EQ(g.w.text, texts::JaiGagne);
-            return;
-        }
-        for (int k = 1; k <= 3 && k < g.m().NbBatonnets; ++k) {
-            auto next = moves;
-            next.push_back(k);
-            explore(next);
-        }
-    };
-    explore({});
-    EXPECT_EQ(games, 3 * 3 * 3 * 3 * 3);
 }
 
 TEST(PlayerTurn, TakenSticksIgnoreClicksAndTheThirdHandsOver) {

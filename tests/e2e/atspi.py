@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A screen reader's side of the game, through the accessibility bus alone. `play` takes
 # sticks with their own action, confirms with "Validez votre coup", reads the status line
 # and must win on 20 sticks. `lid` presses Ouvrir and reads the lid's place until it is

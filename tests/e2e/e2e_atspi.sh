@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game through the accessibility bus alone, as a screen-reader user plays it: a
 # private session bus, the real program at its real pace, and atspi.py. Under Xvfb a
 # whole game is won; under a headless weston (`e2e_atspi.sh lid`) the lid slides open in

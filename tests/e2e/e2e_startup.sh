@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under X at its real pace: its window and lid; clicks made while a new
 # game opens the lid wait for the computer's first move, then are played against the
 # board it left, and every _NET_WM_PING meanwhile is answered within 100 ms; a close

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests (which set BIN, XPOKE and ASSETS): a private Xvfb, the
 # real program, clicks with xdotool in client coordinates, pixels read from screenshots.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A tiny X client for the end-to-end tests, in the window manager's part that Xvfb lacks:
 // `xpoke close WINDOW` asks the window to close (WM_DELETE_WINDOW), and `xpoke ping
 // WINDOW SECONDS` sends _NET_WM_PING four times a second for SECONDS and fails as soon as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window with the game wired in, shown and active on the offscreen platform, and
 // the helpers the window tests share: clicks and keys through the QWindow, and pixels read
 // back from what was flushed to the screen.

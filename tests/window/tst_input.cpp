@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the real window: clicks through the QWindow, keys typed into it as the player
 // types them and where the focus goes after each, and what a screen reader hears and does.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: thousands of random clicks through the real window, on the sticks, the
 // buttons, the options and the dead spots of the strip, some of them made while an
 // animation runs and so queued by the window system until the running handler has

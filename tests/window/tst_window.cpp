@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the real window puts on the screen, read from what was flushed: its layout, the
 // lid's slides at the game's pace, the fast paint paths, the status line, and the 2x
 // pictures on a high-density screen.
