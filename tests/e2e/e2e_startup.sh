@@ -23,16 +23,7 @@ click 315 402 # Jouer: open the lid (about a second), then the computer takes th
 clicks=()
 for k in 0 1 2 12 13 14; do clicks+=(mousemove --window "$WIN" "$(slot $k)" 160 click 1); done
 xdotool "${clicks[@]}"
-# Until the window's picture stops changing for about 0.6 s: no animation pauses that
-# long, so the handlers have finished.
-prev="" same=0
-while [ "$same" -lt 4 ]; do
-    cur=$(import -window "$WIN" png:- | md5sum)
-    [ "$cur" = "$prev" ] && same=$((same + 1)) || same=0
-    prev=$cur
-    [ "$SECONDS" -lt 60 ] || fail "the window never settled"
-    sleep 0.15
-done
+settle
 pinging=1
 kill -0 "$ping_pid" || pinging=0
 wait "$ping_pid" || fail "a liveness ping went unanswered for over 100 ms"

@@ -39,6 +39,19 @@ start_game() {
     sleep 0.3 # first frame
 }
 
+# Until the window's picture stops changing for about 0.6 s: no animation pauses that
+# long, so the handlers have finished.
+settle() {
+    local prev="" cur same=0 end=$((SECONDS + 60))
+    while [ "$same" -lt 4 ]; do
+        cur=$(import -window "$WIN" png:- | md5sum)
+        [ "$cur" = "$prev" ] && same=$((same + 1)) || same=0
+        prev=$cur
+        [ "$SECONDS" -lt "$end" ] || fail "the window never settled"
+        sleep 0.15
+    done
+}
+
 click() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; }
 shot() { import -window "$WIN" "$WORK/$1.png" && echo "$WORK/$1.png"; }
 slot() { echo $((18 + 42 * $1 + 12)); } # x of stick k of the 20-stick row
