@@ -96,8 +96,11 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     enum class Change { None, Lid, Window };
 
     PictureBox& stick(int i) const;
+    // KeyboardFocus.cpp: the focus and what a screen reader is told.
     void setButtonEnabled(GradientButton* b, bool on);
     void drawStickFocus(QPainter& p) const;
+    // FrameClock.cpp: when what the passes changed is painted.
+    void startFrameClock();
     bool frameDue() const;
     void paintFrame();
 

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the keyboard focus goes once a handler has run, what a screen reader is told of
+// the sticks and the lid, and the focus mark on the board.
+#include <QPainter>
+
+#include "BatonnetsWindow.h"
+#include "GradientButton.h"
+#include "PictureBox.h"
+#include "StatusLabel.h"
+#include "game/BatonModule.h"
+#include "game/Texts.h"
+
+namespace batonnets {
+
+namespace {
+
+// Keeps a control's accessible description, telling assistive technology only of changes.
+void describe(QWidget* w, const char* utf8) {
+    const QString d = QString::fromUtf8(utf8);
+    if (w->accessibleDescription() != d) w->setAccessibleDescription(d);
+}
+
+} // namespace
+
+void BatonnetsWindow::setButtonEnabled(GradientButton* b, bool on) {
+    // Disabled while it has the focus, a button would hand the focus on along the tab
+    // chain, Jouer to Quitter and Validez to Fermer, where the player's next Space would
+    // end the program or close the lid. The status line holds the focus instead until
+    // the handler has finished; settleControls() then gives it to the sticks.
+    if (!on && focusWidget() == b) resultat_->setFocus(Qt::OtherFocusReason);
+    b->setEnabled(on);
+}
+
+void BatonnetsWindow::settleControls() {
+    describe(couvercle_, lidLeft() > 0.0f ? texts::Ouvert : texts::Ferme);
+    // The sticks the player could click, those in play that the lid leaves uncovered,
+    // take the focus from the keyboard; the others drop out of the tab chain. A stick
+    // that had the focus and has just left play hands it to its nearest neighbour still
+    // in play, to the right first, and the status line hands it to the first one.
+    QWidget* focus = focusWidget();
+    auto* focused = qobject_cast<PictureBox*>(focus);
+    if (focused == couvercle_) focused = nullptr;
+    const int from = focused ? focused->index() : 0;
+    PictureBox* before = nullptr;
+    PictureBox* after = nullptr;
+    for (int i = 0; i <= 20; ++i) {
+        PictureBox* b = batonnets_[static_cast<std::size_t>(i)];
+        if (!b) continue;
+        const float top = stickTop(i);
+        describe(b, top == InPlayTop  ? texts::EnJeu
+                    : top > InPlayTop ? texts::PrisParVous
+                                      : texts::PrisParOrdinateur);
+        const bool inPlay = top == InPlayTop && b->reachable();
+        b->setFocusPolicy(inPlay ? Qt::TabFocus : Qt::NoFocus);
+        if (!inPlay) continue;
+        if (i < from) before = b;
+        if (i >= from && !after) after = b;
+    }
+    if ((focused && !(focused->focusPolicy() & Qt::TabFocus)) || focus == resultat_) {
+        if (PictureBox* to = after ? after : before) to->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The keyboard focus on a stick: a light frame around it, drawn over the backdrop and
+// never into it, while the window has the focus. Every other control lies above it.
+void BatonnetsWindow::drawStickFocus(QPainter& p) const {
+    const auto* s = qobject_cast<const PictureBox*>(focusWidget());
+    if (!s || !s->drawnByParent() || !s->hasFocus() || !s->isVisible()) return;
+    p.setPen(QPen(QColor(255, 255, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(s->focusFrame()).adjusted(1, 1, -1, -1));
+}
+
+} // namespace batonnets
