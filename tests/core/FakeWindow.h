@@ -8,20 +8,17 @@
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "game/Texts.h"
 #include "game/WindowOps.h"
 
 namespace batonnets::test {
 
 enum class Op {
-    CreateStick,
-    ShowStick,
-    SetStickLeft,
     MoveStick,
     MoveLid,
     RepaintWindow,
@@ -35,9 +32,7 @@ enum class Op {
     JouerEnabled,
     JoueEnabled,
     Sleep,
-    End,
-    Reseed,
-    Draw
+    Reseed
 };
 
 struct Event {
@@ -70,39 +65,30 @@ class FakeWindow : public WindowOps {
     bool flag = false;
     bool jouer = true;
     bool joue = false;
-    bool debutJoueur = true;
-    bool forceExpert = false;
+    std::array<bool, 4> options{true, false, true, false}; // by Option: Joueur, Normale
     bool ended = false;
     std::deque<double> randoms; // scripted draws; the test fails if it runs short
     std::vector<Event> log;
 
     // Selecting an option as the player would: the other one of its group goes off.
     void select(Option o) {
-        if (o == Option::DebutJoueur || o == Option::DebutOrdinateur)
-            debutJoueur = o == Option::DebutJoueur;
-        else
-            forceExpert = o == Option::ForceExpert;
+        const auto k = static_cast<std::size_t>(o);
+        options[k] = true;
+        options[k ^ 1] = false;
     }
 
     float stickLeft(int i) const override { return stick(i).left; }
     float stickTop(int i) const override { return stick(i).top; }
-    void setStickLeft(int i, float left) override {
-        stick(i).left = left;
-        record({Op::SetStickLeft, i, left});
-    }
+    void setStickLeft(int i, float left) override { stick(i).left = left; }
     void moveStick(int i, float left, float top) override {
         stick(i).left = left;
         stick(i).top = top;
         record({Op::MoveStick, i, left, top});
     }
-    void showStick(int i) override {
-        stick(i).shown = true;
-        record({Op::ShowStick, i});
-    }
+    void showStick(int i) override { stick(i).shown = true; }
     void createStick(int i) override {
         if (i <= 0 || i > 20 || sticks[i].exists) throw std::logic_error("stick created twice");
         sticks[i] = {true, false, sticks[0].left, sticks[0].top};
-        record({Op::CreateStick, i});
     }
     float lidLeft() const override { return lid; }
     float lidWidth() const override { return lidW; }
@@ -138,37 +124,43 @@ class FakeWindow : public WindowOps {
         joue = on;
         record({Op::JoueEnabled, on});
     }
-    bool optionSelected(Option o) const override {
-        if (o == Option::DebutJoueur || o == Option::DebutOrdinateur)
-            return debutJoueur == (o == Option::DebutJoueur);
-        return forceExpert == (o == Option::ForceExpert);
-    }
+    bool optionSelected(Option o) const override { return options[static_cast<std::size_t>(o)]; }
     void sleepMs(std::int32_t ms) override { record({Op::Sleep, ms}); }
-    void endProgram() override {
-        record({Op::End});
-        ended = true;
-    }
+    void endProgram() override { ended = true; }
     void reseedFromTimeOfDay() override { record({Op::Reseed}); }
     double nextRandom() override {
         if (randoms.empty()) throw std::logic_error("unexpected random draw");
         const double r = randoms.front();
         randoms.pop_front();
-        record({Op::Draw, 0, static_cast<float>(r)});
         return r;
     }
 
-    // Where in the log the first (or the last) operation that `match` accepts stands.
-    std::optional<std::size_t> find(const std::function<bool(const Event&)>& match,
-                                    bool last = false, std::size_t from = 0) const {
+    // Where in the log the first (or the last) `op` from `from` on stands.
+    std::optional<std::size_t> find(Op op, bool last = false, std::size_t from = 0) const {
         std::optional<std::size_t> at;
         for (std::size_t k = from; k < log.size(); ++k)
-            if (match(log[k]) && (last || !at)) at = k;
+            if (log[k].op == op && (last || !at)) at = k;
         return at;
     }
-    std::optional<std::size_t> find(Op op, bool last = false, std::size_t from = 0) const {
-        return find([op](const Event& e) { return e.op == op; }, last, from);
-    }
 
+    // What the player sees from log entry `from` on, one letter a scene, repeats left out:
+    // m a stick moves, f the lid closes, o it opens, x the message goes, b the board is
+    // laid out, c the computer announces its move.
+    std::string scenes(std::size_t from = 0) const {
+        std::string s;
+        for (std::size_t k = from; k < log.size(); ++k) {
+            const Event& e = log[k];
+            char c = 0;
+            if (e.op == Op::MoveStick) c = 'm';
+            if (e.op == Op::RepaintLid) c = 'f';
+            if (e.op == Op::MoveLid && log[k + 1].op == Op::RepaintWindow) c = 'o';
+            if (e.op == Op::SetBoard) c = 'b';
+            if (e.op == Op::Text)
+                c = e.text.empty() ? 'x' : e.text == texts::OrdinateurJoue ? 'c' : 0;
+            if (c && (s.empty() || s.back() != c)) s += c;
+        }
+        return s;
+    }
     std::size_t count(Op op) const {
         return std::count_if(log.begin(), log.end(), [op](const Event& e) { return e.op == op; });
     }

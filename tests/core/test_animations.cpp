@@ -7,74 +7,43 @@
 #include "game/Alignment.h"
 #include "game/BaseBatonnets.h"
 #include "game/Lid.h"
-#include "game/StartUp.h"
 #include "game/StickLayouts.h"
 #include "game/TimeOfDayRandom.h"
 
 using namespace batonnets;
 using namespace batonnets::test;
 
-namespace {
-
-// Each move must be followed by exactly its repaint, then the pace: one pass.
-void expectPasses(const FakeWindow& w, Op move, Op repaint) {
-    for (std::size_t k = 0; k < w.log.size(); ++k) {
-        if (w.log[k].op != move) continue;
-        ASSERT_LT(k + 2, w.log.size());
-        EXPECT_EQ(w.log[k + 1].op, repaint) << "after move " << k;
-        EXPECT_EQ(w.log[k + 2].op, Op::Pace) << "after move " << k;
-    }
-}
-
-FakeWindow startedWindow() {
-    FakeWindow w;
-    BatonModule m;
-    startUp(m, w);
-    w.log.clear();
-    return w;
-}
-
-} // namespace
-
-TEST(StartUp, CreatesTheRowOnceAndLocksPicking) {
+// Start-up makes the row once (the fake refuses a stick made twice), with picking locked; then the
+// layouts are laid one after the other on that window, so that neither depends on what the other
+// left, and a stray stick is put back in its place.
+TEST(StartUp, TheRowOnceThenEachLayoutExact) {
     FakeWindow w;
     BaseBatonnets game(w);
     game.onActivated();
     game.onActivated(); // a later activation (switching programs) must not redo it
-    EXPECT_EQ(w.count(Op::CreateStick), 20u);
-    for (int i = 0; i <= 20; ++i) {
-        EXPECT_TRUE(w.sticks[i].shown) << i;
-        EXPECT_EQ(w.sticks[i].left, 18.0f + 42.0f * i) << i;
-        EXPECT_EQ(w.sticks[i].top, 36.0f) << i;
-    }
-    EXPECT_EQ(game.module().NbPrisJoueur, 3);
-    EXPECT_EQ(game.module().NbBatonnets, 0);
     game.onBatonnet(0); // picking is locked before the first game
-    EXPECT_EQ(w.sticks[0].top, 36.0f);
-}
-
-// Laid out one after the other on the same window, so that neither layout depends on
-// what the other left; a stray stick is put back in its place.
-TEST(StickLayouts, EachLayoutIsExactOnTheSameWindow) {
     struct Row {
         void (*layout)(BatonModule&, WindowOps&);
         float first, step;
         int count;
     };
-    FakeWindow w = startedWindow();
     BatonModule m;
-    for (const Row r : {Row{Distribution21, 15, 40, 21}, Row{Distribution20, 18, 42, 20},
-                        Row{Distribution21, 15, 40, 21}}) {
-        w.sticks[3].left = 500;
-        r.layout(m, w);
+    for (const Row r : {Row{nullptr, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
+                        Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21}}) {
+        if (r.layout) {
+            w.sticks[3].left = 500;
+            r.layout(m, w);
+            EXPECT_EQ(m.NbBatonnets, r.count);
+        }
         for (int i = 0; i <= 20; ++i)
             EXPECT_EQ(w.sticks[i].left, r.first + r.step * i) << r.count << " sticks, " << i;
-        EXPECT_EQ(m.NbBatonnets, r.count);
-        EXPECT_EQ(w.inPlay(), r.count);
+        EXPECT_EQ(w.inPlay(), r.count); // shown, in the row, inside the window
     }
     EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u); // not animated
 }
 
+// One pixel a pass, each pass its move, its repaint (the whole window while the board
+// appears, the lid alone while it closes), then the pace.
 TEST(Lid, PassCountsAndRepaintKinds) {
     struct Row {
         bool open;
@@ -93,14 +62,16 @@ TEST(Lid, PassCountsAndRepaintKinds) {
         float posAnim = 123;
         r.open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
         const Op repaint = r.open ? Op::RepaintWindow : Op::RepaintLid;
-        EXPECT_EQ(w.count(Op::MoveLid), r.passes);
-        EXPECT_EQ(w.count(repaint), r.passes);
-        EXPECT_EQ(w.count(r.open ? Op::RepaintLid : Op::RepaintWindow), 0u);
+        ASSERT_EQ(w.log.size(), 3 * r.passes + 1);
+        for (std::size_t k = 0; k < r.passes; ++k) {
+            const float step = (r.open ? 1.0f : -1.0f) * static_cast<float>(k);
+            EXPECT_EQ(w.log[3 * k].op, Op::MoveLid);
+            EXPECT_EQ(w.log[3 * k].x, r.from + step);
+            EXPECT_EQ(w.log[3 * k + 1].op, repaint);
+            EXPECT_EQ(w.log[3 * k + 2].op, Op::Pace);
+        }
         EXPECT_EQ(w.lid, r.end);
         EXPECT_EQ(posAnim, r.posAnimAfter);
-        expectPasses(w, Op::MoveLid, repaint);
-        for (std::size_t k = 0; k < r.passes; ++k) // one pixel a pass, in order
-            EXPECT_EQ(w.log[3 * k].x, r.from + (r.open ? 1.0f : -1.0f) * static_cast<float>(k));
     }
 }
 
@@ -114,11 +85,14 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
         float after;
     };
     // An odd distance stops one pixel short: the loop never clamps.
-    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {-220, 129, 36}, {291, 128, 37},
+    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {291, 128, 37},
                         {35, 1, 35}, {37, 1, 37},    {100, 33, 36}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.top);
-        FakeWindow w = startedWindow();
+        FakeWindow w;
+        BaseBatonnets game(w);
+        game.onActivated();
+        w.log.clear();
         w.sticks[2].top = 290;
         w.sticks[12].top = -220;
         w.sticks[5].top = r.top;
@@ -127,10 +101,10 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
         Aligne(w, indice, pas, posAnim);
         // A stick in line still costs one pass.
         EXPECT_EQ(w.count(Op::MoveStick), 18 + 128 + 129 + r.passes);
+        EXPECT_EQ(w.count(Op::RepaintWindow), w.count(Op::MoveStick));
         EXPECT_EQ(w.sticks[5].top, r.after);
         EXPECT_EQ(w.sticks[2].top, 36.0f);
         EXPECT_EQ(w.sticks[12].top, 36.0f);
-        expectPasses(w, Op::MoveStick, Op::RepaintWindow);
         int last = 0;
         for (const Event& e : w.log) {
             if (e.op != Op::MoveStick) continue;
@@ -139,33 +113,6 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
             EXPECT_EQ(e.x, 18.0f + 42.0f * e.i);
         }
     }
-}
-
-TEST(Quitter, AlignThenCloseThenOneSecondThenEndThenNothing) {
-    FakeWindow w;
-    BaseBatonnets game(w);
-    game.onActivated();
-    w.lid = 857;
-    w.sticks[2].top = 290;
-    game.onQuitter();
-    const auto lastStick = w.find(Op::MoveStick, true), firstLid = w.find(Op::MoveLid),
-               sleep = w.find(Op::Sleep);
-    ASSERT_TRUE(lastStick && firstLid && sleep);
-    EXPECT_EQ(w.sticks[2].top, 36.0f); // the taken stick is back in line
-    EXPECT_LT(*lastStick, *firstLid);  // before the lid starts to close
-    EXPECT_EQ(w.count(Op::MoveLid), 858u);
-    EXPECT_EQ(w.lid, 0.0f);
-    EXPECT_EQ(w.log[*sleep].i, 1000);
-    EXPECT_EQ(w.log[*sleep - 1].op, Op::Flush); // the closed lid is on screen for the pause
-    ASSERT_EQ(*sleep + 2, w.log.size());
-    EXPECT_EQ(w.log.back().op, Op::End);
-    // The fake throws on any operation after the end; queued clicks must be ignored.
-    EXPECT_NO_THROW({
-        game.onJouer();
-        game.onOuvrir();
-        game.onBatonnet(0);
-        game.onQuitter();
-    });
 }
 
 // Re-seeded before each draw, the source must still tell apart two draws a microsecond
@@ -185,7 +132,6 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
         EXPECT_GE(drawAt(t), 0.0);
         EXPECT_LT(drawAt(t), 1.0);
     }
-    EXPECT_EQ(TimeOfDayRandom::toUnit(0), 0.0);
     EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
     EXPECT_GT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 0.9999999);
 }
@@ -193,8 +139,10 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
 // The window paints at the screen's rhythm, not at every pass, so each animation must
 // end by putting its last pass on screen before anything else changes: after a pass
 // comes another pass or the flush, never a label, a button, the pause or the handler's
-// return. Checked on every handler of a whole game that ends in the computer's win.
-TEST(Animations, EachEndsWithItsLastFrameOnScreen) {
+// return. Checked on every handler of a whole game that ends in the computer's win, and
+// on Quitter, which aligns the sticks, then closes the lid, then keeps the closed box on
+// screen for a second before the end.
+TEST(Animations, EachEndsWithItsLastFrameOnScreenUpToQuitter) {
     FakeWindow w;
     BaseBatonnets game(w);
     game.onActivated();
@@ -207,9 +155,16 @@ TEST(Animations, EachEndsWithItsLastFrameOnScreen) {
     }
     w.select(Option::DebutOrdinateur);
     game.onDebut(1);
-    game.onJouer(); // align, close, open, the computer's move
+    game.onJouer(); // align, close, open, the computer's move: three sticks up
+    const std::size_t quitting = w.log.size();
     game.onQuitter();
-    ASSERT_TRUE(w.ended);
+    EXPECT_EQ(w.scenes(quitting), "mf"); // the sticks back in line, then the lid closed
+    EXPECT_EQ(w.inPlay(), 20);
+    const auto sleep = w.find(Op::Sleep);
+    ASSERT_TRUE(sleep);
+    EXPECT_EQ(w.log[*sleep].i, 1000);
+    ASSERT_EQ(*sleep + 1, w.log.size()); // the last thing before the end
+    EXPECT_TRUE(w.ended);
     const auto isPass = [](Op op) {
         return op == Op::MoveLid || op == Op::MoveStick || op == Op::RepaintWindow ||
                op == Op::RepaintLid || op == Op::Pace;
@@ -223,4 +178,11 @@ TEST(Animations, EachEndsWithItsLastFrameOnScreen) {
         EXPECT_TRUE(isPass(next) || next == Op::Flush) << "op " << k + 1 << " follows a pass";
     }
     EXPECT_GE(flushes, 10u);
+    // The fake throws on any operation after the end; queued clicks must be ignored.
+    EXPECT_NO_THROW({
+        game.onJouer();
+        game.onOuvrir();
+        game.onBatonnet(0);
+        game.onQuitter();
+    });
 }
