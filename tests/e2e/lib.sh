@@ -67,9 +67,9 @@ looks_like() {
 # taken it, 20 once the computer has? The stick is one colour from end to end.
 stick_at() { looks_like "$1" "$(slot "$2")" "$3" "$ASSETS/batonnet.jpg" 12 124; }
 
-# Waits up to $1 seconds for the program to end, and sets STATUS to its exit status. Not
-# to be called in a subshell: only this shell can reap the program.
+# Waits up to $1 seconds for the program to end, and returns its exit status. Not to be
+# called in a subshell: only this shell can reap the program.
 wait_exit() {
     timeout "$1" tail --pid="$APP_PID" -s 0.01 -f /dev/null || fail "the program still runs after $1 s"
-    wait "$APP_PID" && STATUS=0 || STATUS=$?
+    wait "$APP_PID"
 }
