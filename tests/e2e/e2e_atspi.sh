@@ -4,14 +4,11 @@
 # private session bus, the real program at its real pace, and atspi.py. Under Xvfb a
 # whole game is won; under a headless weston (`e2e_atspi.sh lid`) the lid slides open in
 # about its second while the program answers. Either way the window is painted.
-if [ -z "${E2E_SESSION_BUS:-}" ]; then
-    E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
+[ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BATONNETS_REPORT_FIRST_FRAME=1
 if [ "${1:-play}" = lid ]; then
-    export XDG_RUNTIME_DIR=$WORK/run WAYLAND_DISPLAY=batonnets-e2e QT_QPA_PLATFORM=wayland
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=batonnets-e2e QT_QPA_PLATFORM=wayland # WORK is private
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 &>"$WORK/weston.log" &
     PIDS+=($!)
     await weston test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
