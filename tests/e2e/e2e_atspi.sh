@@ -11,7 +11,7 @@ if [ "${1:-play}" = lid ]; then
     export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=batonnets-e2e QT_QPA_PLATFORM=wayland # WORK is private
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 &>"$WORK/weston.log" &
     PIDS+=($!)
-    await weston test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
+    for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.05; done
 else
     start_xvfb
 fi

@@ -16,17 +16,12 @@ fail() {
     exit 1
 }
 
-# Waits up to ten seconds for a server to be ready: $1 names it, the rest tests it.
-await() {
-    for _ in $(seq 200); do "${@:2}" && return; sleep 0.05; done
-    fail "$1 did not start"
-}
-
+# Xvfb writes its display's number once it is ready for clients.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    exec 3< <(exec Xvfb -displayfd 1 -screen 0 1024x600x24 -nolisten tcp -noreset 2>"$WORK/xvfb.log")
     PIDS+=($!)
-    await Xvfb test -s "$WORK/display"
-    export DISPLAY=":$(cat "$WORK/display")"
+    read -r -t 10 DISPLAY <&3 || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    export DISPLAY=":$DISPLAY"
 }
 
 # Starts the game ($BIN) under X and sets WIN to its window.
