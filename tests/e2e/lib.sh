@@ -24,13 +24,13 @@ start_xvfb() {
     export DISPLAY=":$DISPLAY"
 }
 
-# Starts the game ($BIN) under X and sets WIN to its window.
+# Starts the game ($BIN) under X and sets WIN to its window, found by its exact title.
 start_game() {
     "$BIN" &>"$WORK/app.log" &
     APP_PID=$!
     PIDS+=($!)
-    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Jeu des b' | head -n1)
-    [ -n "$WIN" ] || fail "no window"
+    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Jeu des bâtonnets - Vendrix34 -  v 1\.0$' |
+        head -n1) || fail "no window titled 'Jeu des bâtonnets - Vendrix34 -  v 1.0'"
     sleep 0.3 # first frame
 }
 
