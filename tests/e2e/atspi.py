@@ -50,10 +50,9 @@ if sys.argv[1] == "lid":
         if asked - start > 3:  # a blocking frame made it four times its second
             sys.exit("FAIL: the lid is still at %d after 3 s" % left)
         time.sleep(0.01)
-    print("the lid slid open in %.0f ms, read %d times on the way, the slowest answer in %.0f ms"
-          % ((time.monotonic() - start) * 1000, midway, slowest * 1000))
     if midway == 0 or slowest > 0.1:  # a compositor's ping must be answered as quickly
-        sys.exit("FAIL: the program did not answer within 100 ms while the lid slid")
+        sys.exit("FAIL: the lid read %d times on its way, the slowest answer in %.0f ms"
+                 % (midway, slowest * 1000))
 else:
     status = next(c for c in controls.values() if c.get_role() == Atspi.Role.NOTIFICATION)
     sticks = [controls["Bâtonnet %d" % i] for i in range(1, 21)]
