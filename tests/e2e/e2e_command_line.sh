@@ -9,10 +9,9 @@ export XDG_RUNTIME_DIR=$WORK # private, as a session's is, where no compositor l
 # arguments | environment | exit status (124: still running after three seconds, so the
 # game started) | a line of the output, the whole of it for status 1
 while IFS='|' read -r args changes want line; do
-    status=0
     # shellcheck disable=SC2086 # the changes and the arguments are words
-    out=$(timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $changes "$BIN" $args 2>&1) ||
-        status=$?
+    out=$(timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $changes "$BIN" $args 2>&1) &&
+        status=0 || status=$?
     [ "$status" = "$want" ] || fail "[$changes] batonnets $args: status $status, not $want: $out"
     [ -z "$line" ] || grep -qxF -- "$line" <<<"$out" || fail "[$changes] batonnets $args said: $out"
     [ "$want" != 1 ] || [ "$out" = "$line" ] || fail "[$changes] more than one line: $out"
