@@ -29,11 +29,9 @@ lintian -I -E --pedantic "$deb" &>"$WORK/lintian.log" || true
 findings lintian || fail "lintian"
 
 # Installed for real, and removed afterwards unless it was there before.
-as_root=()
-[ "$(id -u)" = 0 ] || as_root=(sudo -n)
-if [ "$(dpkg-query -W -f='${db:Status-Status}' batonnets 2>/dev/null)" != installed ]; then
+[ "$(id -u)" = 0 ] && as_root=() || as_root=(sudo -n)
+[ "$(dpkg-query -W -f='${db:Status-Status}' batonnets 2>/dev/null)" = installed ] ||
     trap '"${as_root[@]}" dpkg -r batonnets >/dev/null; cleanup' EXIT
-fi
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
     --reinstall --allow-downgrades "$deb" &>"$WORK/apt.log" || fail "apt-get install: $(cat "$WORK/apt.log")"
 # Exactly these files: no test program, tool or header slipped in.
