@@ -139,6 +139,16 @@ class TstInput : public QObject {
         w.f.setResultatText(texts::AVousDeJouer);
         w.f.setResultatFlag(true);
         QCOMPARE(announced, QStringList{aVous});
+        // Validez pressed as the third stick starts to slide at the game's pace (the press
+        // clicks 100 ms later, during the slide) waits for the running handler, which hands
+        // over to the computer and disables Validez: then it does nothing. Run inside that
+        // handler, or once disabled, it would let the computer play twice.
+        w.click(w.f.batonnet(3));
+        w.click(w.f.batonnet(4));
+        w.f.realPace = true;
+        press(w.f.joue());
+        w.click(w.f.batonnet(5));
+        QCOMPARE(w.game.module().NbBatonnets, 13); // the computer took one
     }
 };
 
