@@ -7,20 +7,14 @@
 // once the program has ended, nothing may change. The run is the same every time (seed 11)
 // unless MONKEY_SEED names another seed, or "random"; MONKEY_CLICKS sets how many clicks
 // the monkey makes itself.
-// Beside it, presses from assistive technology, which are no input and so can arrive in
-// the middle of a handler, must wait for its end.
-#include <QAccessible>
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <functional>
 #include <random>
 #include <ranges>
 
 #include "BatonnetsWindow.h"
 #include "GradientButton.h"
-#include "OptionButton.h"
-#include "PictureBox.h"
 #include "StatusLabel.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
@@ -35,34 +29,27 @@ constexpr float OpenLeft = 857.0f; // the lid's left edge when open, the window'
 
 // The real window, played by the monkey. Its seams: the computer's draws come from the
 // run's seeded generator (the time of day could not be replayed); every animation pass
-// calls back, so that clicks can be queued while a handler runs, and the passes under way
-// are counted: a pass begun inside another is a handler run inside another's animation.
+// may queue clicks while a handler runs, and notes that a pass is under way.
 class Monkey : public BatonnetsWindow {
   public:
-    explicit Monkey(unsigned long long seed, bool watch = true) : rng(seed) {
+    explicit Monkey(unsigned long long seed) : rng(seed) {
         setPassPeriod(0us);
         wire(*this, game);
         show();
         if (!QTest::qWaitForWindowExposed(this)) qFatal("window not exposed");
         // Connected after the wiring and the start-up, so run once each handler has returned.
         for (QAbstractButton* b : findChildren<QAbstractButton*>())
-            if (watch) connect(b, &QAbstractButton::clicked, this, [this, b] { after(b); });
+            connect(b, &QAbstractButton::clicked, this, [this, b] { after(b); });
         last = describe();
     }
 
     void reseedFromTimeOfDay() override {}
     double nextRandom() override { return double(rng() >> 11) * 0x1.0p-53; }
-    // The computer says when it plays, even a move that would take nothing.
-    void setResultatText(std::string_view utf8) override {
-        computerMoves += utf8 == texts::OrdinateurJoue;
-        if (utf8 == texts::OrdinateurJoue) computerFrom = sticksAt(TakenByComputerTop);
-        BatonnetsWindow::setResultatText(utf8);
-    }
     void pace() override {
-        nested = nested || passDepth++ > 0;
+        ++passDepth;
         BatonnetsWindow::pace();
         --passDepth;
-        onEachPass();
+        queueClick();
     }
 
     // One click of the monkey's own, with up to `queueBudget` more queued during its handler.
@@ -106,19 +93,16 @@ class Monkey : public BatonnetsWindow {
                 press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
     }
 
-    // After each handler has returned, b the control clicked: it ran inside no other, let the
-    // computer take 1 to 3 sticks if it played, opened the lid if it was Ouvrir, and left one
-    // story. Once the program has ended, the state stays the last one before: nothing may
-    // change it.
+    // After each handler has returned, b the control clicked: it ran inside no other's
+    // animation, opened the lid if it was Ouvrir, and left one story. Once the program has
+    // ended, the state stays the last one before: nothing may change it (see click()).
     void after(QAbstractButton* b) {
-        const QString now = describe(), name = b->text() + b->accessibleName();
-        if (passDepth > 0 || nested) fail(name + " ran inside another handler's animation");
-        const int took = sticksAt(TakenByComputerTop) - computerFrom;
-        if (std::exchange(computerFrom, -1) >= 0 && (took < 1 || took > 3))
-            fail(QString("the computer took %1 sticks").arg(took));
-        if (!quit && b == ouvrir() && lidLeft() != OpenLeft) fail(name + " did not open the lid");
-        if (!quit) last = now;
-        quit = quit || b == quitter();
+        const QString name = b->text() + b->accessibleName();
+        if (passDepth > 0) fail(name + " ran inside another handler's animation");
+        if (quit) return;
+        last = describe();
+        quit = b == quitter();
+        if (b == ouvrir() && lidLeft() != OpenLeft) fail(name + " did not open the lid");
         if (!quit && !consistent()) fail(describe() + " after " + name);
     }
 
@@ -133,10 +117,6 @@ class Monkey : public BatonnetsWindow {
             s += QString(" %1,%2").arg(stickLeft(i)).arg(stickTop(i));
         return s;
     }
-    int sticksAt(float top) const {
-        return int(std::ranges::count_if(std::views::iota(0, 21),
-                                         [&](int i) { return stickTop(i) == top; }));
-    }
 
     // The one story: no game yet (the label still empty), a turn (the player's, which can go
     // on), or a game over. Which message and colour, and when Jouer comes back, the game's
@@ -144,9 +124,11 @@ class Monkey : public BatonnetsWindow {
     bool consistent() const {
         const int taken = game.module().NbPrisJoueur, left = game.module().NbBatonnets;
         const bool jouerOn = jouer()->isEnabled(), joueOn = joue()->isEnabled();
-        // Of those in play, only stick 20 can lie outside the window (on the 20-stick board).
-        const int inRow =
-            sticksAt(InPlayTop) - (stickTop(20) == InPlayTop && stickLeft(20) >= OpenLeft);
+        // The sticks in play the window shows (on the 20-stick board stick 20 lies outside).
+        const auto shown = [this](int i) {
+            return stickTop(i) == InPlayTop && stickLeft(i) < OpenLeft;
+        };
+        const int inRow = int(std::ranges::count_if(std::views::iota(0, 21), shown));
         const QString text = resultat()->caption();
         if (lidLeft() != 0.0f && lidLeft() != OpenLeft) return false;
         if (text.isEmpty()) return taken == 3 && jouerOn && !joueOn;
@@ -162,10 +144,9 @@ class Monkey : public BatonnetsWindow {
 
     BaseBatonnets game{*this};
     std::mt19937_64 rng;
-    std::function<void()> onEachPass = [this] { queueClick(); };
     QString last, failure; // the state the last handler left; the first fault seen
-    bool nested = false, quit = false;
-    int computerMoves = 0, passDepth = 0, computerFrom = -1, budget = 0, clicks = 0;
+    bool quit = false;
+    int passDepth = 0, budget = 0, clicks = 0;
 };
 
 } // namespace
@@ -187,47 +168,6 @@ class TstMonkey : public QObject {
         for (QAbstractButton* b : m.findChildren<QAbstractButton*>())
             m.click(b->mapTo(&m, b->rect().center()), 6);
         QVERIFY2(m.failure.isEmpty(), qPrintable(m.failure));
-    }
-
-    // Presses made through assistive technology while a handler animates are carried out
-    // once it has returned, in order, each against the state it left: a button disabled
-    // meanwhile does nothing. Run inside the handler, they would corrupt the animation under
-    // way and let the computer play twice.
-    void assistiveRequestsWaitForTheRunningHandler() {
-        // Not watched: a press signals its button at once, while its handler waits, which the
-        // monkey would take for a handler run inside the running one.
-        Monkey m(7, false);
-        // A click on stick i, at the tenth pass of whose slide `presses` are made as a screen
-        // reader makes them: not input held back, but requests, each of which animates a click
-        // 100 ms later, well within the slide at the real pace, kept up to the 200th pass.
-        QList<QAbstractButton*> presses;
-        int passes = 0;
-        m.onEachPass = [&] {
-            if (++passes == 200) m.setPassPeriod(0us); // all made by then: no need to wait more
-            for (QAbstractButton* b : passes == 10 ? presses : QList<QAbstractButton*>())
-                QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
-                    QAccessibleActionInterface::pressAction());
-        };
-        auto clickDuring = [&](int i, QList<QAbstractButton*> p) {
-            presses = p;
-            passes = 0;
-            m.setPassPeriod(1165us);
-            QTest::mouseClick(m.batonnet(i), Qt::LeftButton);
-            QVERIFY2(!m.nested, "a press ran its handler inside the running one");
-            QVERIFY2(m.consistent(), qPrintable(m.describe()));
-        };
-
-        // Validez, pressed while the third stick slides down: by the time the handler returns,
-        // the computer has answered and disabled Validez, which then does nothing. Then Fermer
-        // and Jouer (an option armed it), pressed while the next stick slides down: the slide
-        // ends, then the lid closes, then a new game opens it.
-        for (QWidget* w : std::initializer_list<QWidget*>{m.jouer(), m.batonnet(0), m.batonnet(1)})
-            QTest::mouseClick(w, Qt::LeftButton);
-        clickDuring(2, {m.joue()});
-        QTest::mouseClick(m.force(0), Qt::LeftButton);
-        clickDuring(20 - m.game.module().NbBatonnets, {m.fermer(), m.jouer()});
-        QCOMPARE(m.computerMoves, 1);
-        QCOMPARE(m.lidLeft(), OpenLeft); // Jouer ran last, its new game consistent
     }
 };
 
