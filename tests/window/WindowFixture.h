@@ -51,13 +51,8 @@ struct GameWindow {
 
     void click(QPoint p) { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, p); }
     void click(QWidget* w) { click(w->mapTo(&f, w->rect().center())); }
-    void type(const QKeySequence& keys) {
-        for (int k = 0; k < keys.count(); ++k)
-            QTest::keyClick(f.windowHandle(), keys[k].key(), keys[k].keyboardModifiers());
-    }
-    QString focus() const {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
-    }
+    void type(const QKeySequence& keys) { QTest::keySequence(f.windowHandle(), keys); }
+    QString focus() const { return qApp->focusWidget() ? qApp->focusWidget()->objectName() : ""; }
     QImage screen() const {
         return f.screen()->grabWindow(f.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     }
