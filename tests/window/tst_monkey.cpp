@@ -11,7 +11,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <random>
-#include <ranges>
 
 #include "BatonnetsWindow.h"
 #include "GradientButton.h"
@@ -21,7 +20,6 @@
 #include "game/Texts.h"
 
 using namespace batonnets;
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -33,7 +31,7 @@ constexpr float OpenLeft = 857.0f; // the lid's left edge when open, the window'
 class Monkey : public BatonnetsWindow {
   public:
     explicit Monkey(unsigned long long seed) : rng(seed) {
-        setPassPeriod(0us);
+        setPassPeriod({}); // the passes back to back
         wire(*this, game);
         show();
         if (!QTest::qWaitForWindowExposed(this)) qFatal("window not exposed");
@@ -124,11 +122,9 @@ class Monkey : public BatonnetsWindow {
     bool consistent() const {
         const int taken = game.module().NbPrisJoueur, left = game.module().NbBatonnets;
         const bool jouerOn = jouer()->isEnabled(), joueOn = joue()->isEnabled();
-        // The sticks in play the window shows (on the 20-stick board stick 20 lies outside).
-        const auto shown = [this](int i) {
-            return stickTop(i) == InPlayTop && stickLeft(i) < OpenLeft;
-        };
-        const int inRow = int(std::ranges::count_if(std::views::iota(0, 21), shown));
+        int inRow = 0; // in play and in the window (on the 20-stick board stick 20 lies outside)
+        for (int i = 0; i <= 20; ++i)
+            inRow += stickTop(i) == InPlayTop && stickLeft(i) < OpenLeft;
         const QString text = resultat()->caption();
         if (lidLeft() != 0.0f && lidLeft() != OpenLeft) return false;
         if (text.isEmpty()) return taken == 3 && jouerOn && !joueOn;
