@@ -108,7 +108,8 @@ class TstInput : public QObject {
     }
 
     // Every message of the status line announced, the same one again too; the sticks worked
-    // through their own action, only where a click could reach.
+    // through their own action, only where a click could reach; and a press made while a
+    // handler runs held until it has returned.
     void screenReader() {
         GameWindow w;
         const auto acc = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };

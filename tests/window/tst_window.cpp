@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "GradientButton.h"
-#include "PictureBox.h"
 #include "WindowFixture.h"
 
 using namespace batonnets;
