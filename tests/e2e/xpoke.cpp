@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
     };
     if (std::string(argv[1]) == "close") {
         send("WM_DELETE_WINDOW", CurrentTime);
+        // A round trip before leaving: a busy X server that reads a client's last request
+        // together with its hang-up may drop the request, and the close never comes.
+        XSync(d, False);
         return 0;
     }
     // The answer goes to the root window, to the clients selecting StructureNotify or
