@@ -106,7 +106,7 @@ void BatonnetsWindow::flushFrame() {
     // An animation's end: whatever input was read from the display meanwhile (by the
     // passes' event processing or by the frame's own flush) waits, held back, for the
     // handler to return. Wake the event loop, so that it runs then and not at the next
-    // unrelated event: a close request made during a long handler stayed unanswered.
+    // unrelated event.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
