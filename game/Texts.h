@@ -43,6 +43,16 @@ inline constexpr const char* Couvercle = "Couvercle";
 inline constexpr const char* Ouvert = "ouvert";
 inline constexpr const char* Ferme = "fermé";
 
+// Said to a screen reader only, never shown: how the game stands after each move, the
+// row of sticks as one group, and the lid once Ouvrir or Fermer has moved it. %1 and %2
+// are counts of sticks.
+inline constexpr const char* OrdinateurPrendUn = "L'ordinateur prend 1 bâtonnet, il en reste %1.";
+inline constexpr const char* OrdinateurPrend = "L'ordinateur prend %1 bâtonnets, il en reste %2.";
+inline constexpr const char* IlEnReste = "Il en reste %1.";
+inline constexpr const char* BatonnetsEnJeu = "Bâtonnets, %1 en jeu";
+inline constexpr const char* CouvercleOuvert = "Couvercle ouvert";
+inline constexpr const char* CouvercleFerme = "Couvercle fermé";
+
 // Texts drawn on the lid.
 inline constexpr const char* LidTitle = "Jeu des bâtonnets";
 inline constexpr const char* LidRule1 = "A votre tour vous devez retirer 1 à 3 bâtonnets";
