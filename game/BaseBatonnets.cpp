@@ -37,11 +37,15 @@ void BaseBatonnets::onForce(std::int16_t) {
 }
 
 void BaseBatonnets::onOuvrir() {
-    if (!ended_) Ouvre(w_, m_.PosAnim);
+    if (ended_) return;
+    Ouvre(w_, m_.PosAnim);
+    w_.announceLid(true);
 }
 
 void BaseBatonnets::onFermer() {
-    if (!ended_) Ferme(w_, m_.PosAnim);
+    if (ended_) return;
+    Ferme(w_, m_.PosAnim);
+    w_.announceLid(false);
 }
 
 void BaseBatonnets::onQuitter() {

@@ -47,6 +47,7 @@ void JeuOrdi(BatonModule& m, WindowOps& w) {
     }
 
     // The computer takes the leftmost sticks still in play.
+    const std::int16_t before = m.NbBatonnets;
     for (m.Indice = 0; m.Indice <= 20; ++m.Indice) {
         if (m.NbPrisOrdi == 0) break;
         const int i = m.Indice;
@@ -59,6 +60,7 @@ void JeuOrdi(BatonModule& m, WindowOps& w) {
         --m.NbBatonnets;
     }
     w.flushFrame(); // once, after its last stick: the computer's move is one animation
+    w.announceComputerMove(before - m.NbBatonnets, m.NbBatonnets);
 
     if (m.NbBatonnets == 1) {
         m.NbPrisJoueur = 3;

@@ -22,6 +22,7 @@ void takeStick(BatonModule& m, WindowOps& w, std::int16_t index) {
     w.flushFrame();
     w.setJoueEnabled(true);
     --m.NbBatonnets;
+    w.announceSticksLeft(m.NbBatonnets);
 
     // The win comes first: a third stick that leaves one is a win, not a hand-over.
     if (m.NbBatonnets == 1) {

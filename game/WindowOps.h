@@ -59,6 +59,13 @@ class WindowOps {
 
     virtual bool optionSelected(Option o) const = 0;
 
+    // Told to a screen reader, never shown: how the game stands once a move is made (the
+    // computer's, or each stick the player takes), and the lid once Ouvrir or Fermer
+    // has moved it. The status line's messages reach it on their own.
+    virtual void announceComputerMove(int taken, int left) = 0;
+    virtual void announceSticksLeft(int left) = 0;
+    virtual void announceLid(bool open) = 0;
+
     // Suspends the program for ms milliseconds: nothing drawn, no input handled.
     virtual void sleepMs(std::int32_t ms) = 0;
     // Ends the program from inside a handler; nothing of the game runs afterwards.

@@ -164,6 +164,7 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
                                 QColor(255, 0, 0), this);
     resultat_->setGeometry(384, 344, 315, 42);
     resultat_->setForeColor(QColor(0, 128, 0));
+    announcer_ = std::make_unique<Announcer>(resultat_);
 
     couvercle_ = new PictureBox(loadPicture(QStringLiteral("couvercle"), dpr), -1, this);
     couvercle_->setPosition({0, 28});
@@ -257,13 +258,21 @@ void BatonnetsWindow::setBoard(Board p) {
 }
 
 void BatonnetsWindow::setResultatText(std::string_view utf8) {
-    resultat_->setCaption(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (text == resultat_->caption()) return;
+    resultat_->setCaption(text);
+    // Every new message is said as it is shown.
+    captionSaid_ = !text.isEmpty();
+    announcer_->say(text);
 }
 void BatonnetsWindow::setResultatColor(Color bgr) {
     resultat_->setForeColor(toQColor(bgr));
 }
 void BatonnetsWindow::setResultatFlag(bool on) {
     resultat_->setFlag(on);
+    // The game raises the flag after each message: a message shown again, which the text
+    // alone would not say, is said then; a new one was said already and is not repeated.
+    if (on && !std::exchange(captionSaid_, false)) announcer_->say(resultat_->caption());
 }
 void BatonnetsWindow::setJouerEnabled(bool on) {
     setButtonEnabled(jouer_, on);

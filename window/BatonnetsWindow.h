@@ -7,7 +7,9 @@
 #include <QWidget>
 #include <array>
 #include <chrono>
+#include <memory>
 
+#include "Announcer.h"
 #include "Backdrop.h"
 #include "game/TimeOfDayRandom.h"
 #include "game/WindowOps.h"
@@ -73,6 +75,9 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     void setJouerEnabled(bool on) override;
     void setJoueEnabled(bool on) override;
     bool optionSelected(Option o) const override;
+    void announceComputerMove(int taken, int left) override;
+    void announceSticksLeft(int left) override;
+    void announceLid(bool open) override;
     void sleepMs(std::int32_t ms) override;
     void endProgram() override;
     void reseedFromTimeOfDay() override;
@@ -98,6 +103,7 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     PictureBox& stick(int i) const;
     // KeyboardFocus.cpp: the focus and what a screen reader is told.
     void setButtonEnabled(GradientButton* b, bool on);
+    void setFocusVisible(bool on);
     void drawStickFocus(QPainter& p) const;
     // FrameClock.cpp: when what the passes changed is painted.
     void startFrameClock();
@@ -135,6 +141,11 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     std::chrono::steady_clock::duration frameInterval_{};
     std::chrono::steady_clock::time_point lastFrame_{};
     bool activatedOnce_ = false;
+
+    // What a screen reader is told apart from the focus (KeyboardFocus.cpp).
+    std::unique_ptr<Announcer> announcer_;
+    bool captionSaid_ = false; // the status line's message, since the flag was last raised
+    bool focusParked_ = false; // a handler disabled the focused button (setButtonEnabled)
     bool ended_ = false;
 };
 

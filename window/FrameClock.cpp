@@ -112,6 +112,8 @@ void BatonnetsWindow::flushFrame() {
 
 void BatonnetsWindow::pace() {
     if (pending_ != Change::None && frameDue()) paintFrame();
+    // A message shown as an animation starts ("L'ordinateur joue") is said as it starts.
+    if (announcer_->pending()) announcer_->flush();
     if (passPeriod_.count() > 0) {
         const auto now = std::chrono::steady_clock::now();
         // A new animation, or a stall: start the cadence afresh rather than catch up.
@@ -153,6 +155,11 @@ bool BatonnetsWindow::event(QEvent* e) {
 }
 
 bool BatonnetsWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The keyboard marks the focus, a click hides the mark (FocusVisible.h).
+    if (watched == windowHandle()) {
+        if (e->type() == QEvent::KeyPress) setFocusVisible(true);
+        if (e->type() == QEvent::MouseButtonPress) setFocusVisible(false);
+    }
     // The answer to paintFrame()'s requestUpdate(): the platform takes the next frame.
     // Only a signal for the frame clock; nothing in Qt Widgets asks for one itself.
     if (e->type() == QEvent::UpdateRequest && frameRequested_ && watched == windowHandle()) {

@@ -3,6 +3,7 @@
 
 #include "ButtonKeys.h"
 #include "Face.h"
+#include "FocusVisible.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -52,7 +53,7 @@ GradientButton::Look GradientButton::currentLook() const {
     if (isEnabled()) {
         state |= Enabled;
         if (isDown()) state |= Down;
-        if (hasFocus()) state |= Focused;
+        if (showsFocus(this)) state |= Focused;
         if (underMouse()) state |= Hovered;
     }
     return {state, size(), devicePixelRatioF(), text(), palette().color(QPalette::Window)};

@@ -3,6 +3,7 @@
 
 #include "ButtonKeys.h"
 #include "Face.h"
+#include "FocusVisible.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -120,7 +121,7 @@ OptionButton::Look OptionButton::currentLook() const {
     if (isChecked()) state |= Checked;
     if (isEnabled()) {
         if (isDown()) state |= Down;
-        if (hasFocus()) state |= Focused;
+        if (showsFocus(this)) state |= Focused;
         if (underMouse()) state |= Hovered;
     }
     return {state, size(), devicePixelRatioF(), text()};

@@ -3,7 +3,6 @@
 
 #include "Face.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -25,8 +24,6 @@ void StatusLabel::setCaption(const QString& text) {
     if (text == caption_) return;
     caption_ = text;
     setAccessibleName(text);
-    captionAnnounced_ = !text.isEmpty();
-    if (captionAnnounced_) announce();
     dirty_ = true;
     update();
 }
@@ -48,18 +45,6 @@ QColor StatusLabel::foreColor() const {
 
 void StatusLabel::setFlag(bool on) {
     flag_ = on;
-    if (!on) return;
-    // A new message was announced as it was set: saying it twice would make a screen
-    // reader repeat it. Only the same message shown again needs the flag's announcement.
-    if (!captionAnnounced_ && !caption_.isEmpty()) announce();
-    captionAnnounced_ = false;
-}
-
-void StatusLabel::announce() {
-    // A screen reader ignores a name change away from the focus, but speaks a
-    // notification as it appears: the line is one (see Accessibility.cpp), and says so.
-    QAccessibleEvent event(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
 }
 
 bool StatusLabel::flag() const {

@@ -21,9 +21,8 @@ class StatusLabel : public QWidget {
     void setForeColor(QColor c);
     QColor foreColor() const;
 
-    // The game raises this after each message; it draws nothing but announces the caption
-    // to assistive technology, so a screen reader speaks every message, even a repeated one.
-    // (setCaption announces a new message itself; the flag then adds nothing.)
+    // The game raises this after each message; it draws nothing (the window tells a screen
+    // reader of a message shown again then, see setResultatFlag).
     void setFlag(bool on);
     bool flag() const;
 
@@ -33,14 +32,12 @@ class StatusLabel : public QWidget {
 
   private:
     void render();
-    void announce();
 
     QString caption_;
     QColor fore_ = Qt::black;
     QColor back_;
     QColor border_;
     bool flag_ = false;
-    bool captionAnnounced_ = false; // by setCaption, since the flag was last raised
     QPixmap face_;
     QSize faceSize_;
     qreal faceDpr_ = 0;

@@ -1,56 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Wiring.h"
 
-#include <QPointer>
-#include <deque>
-#include <functional>
-#include <utility>
-
 #include "BatonnetsWindow.h"
 #include "GradientButton.h"
+#include "HandlerQueue.h"
 #include "OptionButton.h"
 #include "game/BaseBatonnets.h"
 
 namespace batonnets {
-
-namespace {
-
-// One handler at a time: they share the module's loop variables, and one started inside
-// another's animation would corrupt both. Clicks, keys and close requests never do that,
-// as they wait in the window system's queue until the handler returns (see pace()). A
-// request from assistive technology ("press" on a button) is no input event, though: it
-// is delivered during an animation like any other event. It waits here until the running
-// handler has returned, then counts as a click made at that moment: dropped if its
-// control has been disabled meanwhile, as such a click would be.
-// Once the last handler has returned, the window settles its controls: the keyboard focus
-// and the sticks' accessible states follow what the handlers did.
-class HandlerQueue : public QObject {
-  public:
-    explicit HandlerQueue(BatonnetsWindow& window) : QObject(&window), window_(window) {}
-
-    void run(QWidget* source, std::function<void()> handler) {
-        if (busy_) {
-            waiting_.emplace_back(source, std::move(handler));
-            return;
-        }
-        busy_ = true;
-        handler();
-        while (!waiting_.empty()) { // in the order they came, each to its end
-            auto [control, next] = std::move(waiting_.front());
-            waiting_.pop_front();
-            if (control && control->isEnabled()) next();
-        }
-        busy_ = false;
-        window_.settleControls();
-    }
-
-  private:
-    BatonnetsWindow& window_;
-    bool busy_ = false;
-    std::deque<std::pair<QPointer<QWidget>, std::function<void()>>> waiting_;
-};
-
-} // namespace
 
 void wire(BatonnetsWindow& f, BaseBatonnets& game) {
     // Direct connections: each handler runs inside the event that raised it, to its end.

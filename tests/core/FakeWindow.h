@@ -32,7 +32,8 @@ enum class Op {
     JouerEnabled,
     JoueEnabled,
     Sleep,
-    Reseed
+    Reseed,
+    Spoken
 };
 
 struct Event {
@@ -125,6 +126,12 @@ class FakeWindow : public WindowOps {
         record({Op::JoueEnabled, on});
     }
     bool optionSelected(Option o) const override { return options[static_cast<std::size_t>(o)]; }
+    // What a screen reader is told, in short: "computer 2, 13 left", "16 left", "lid open".
+    void announceComputerMove(int taken, int left) override {
+        spoken("computer " + std::to_string(taken) + ", " + std::to_string(left) + " left");
+    }
+    void announceSticksLeft(int left) override { spoken(std::to_string(left) + " left"); }
+    void announceLid(bool open) override { spoken(open ? "lid open" : "lid closed"); }
     void sleepMs(std::int32_t ms) override { record({Op::Sleep, ms}); }
     void endProgram() override { ended = true; }
     void reseedFromTimeOfDay() override { record({Op::Reseed}); }
@@ -174,6 +181,7 @@ class FakeWindow : public WindowOps {
     }
 
   private:
+    void spoken(std::string what) { record({Op::Spoken, 0, 0, 0, std::move(what)}); }
     void record(Event e) {
         if (ended) throw std::logic_error("operation after the program ended");
         log.push_back(std::move(e));

@@ -3,6 +3,7 @@
 // types them and where the focus goes after each, and what a screen reader hears and does.
 #include <QAccessible>
 #include <QTest>
+#include <QTimer>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -18,11 +19,12 @@ using namespace batonnets::test;
 
 namespace {
 
-// The messages the status line announced (as a notification that appears, what a screen
-// reader speaks away from the focus), each read when its event came.
+// What the game announced (notifications that appear, what a screen reader speaks away
+// from the focus), each read when its event came.
 QStringList announced;
 void record(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::ObjectShow && e->object()->objectName() == "Resultat")
+    if (e->type() == QAccessible::ObjectShow &&
+        e->accessibleInterface()->role() == QAccessible::Notification)
         announced.append(e->accessibleInterface()->text(QAccessible::Name));
 }
 
@@ -68,6 +70,18 @@ class TstInput : public QObject {
         QCOMPARE(w.f.stickTop(1), InPlayTop);
         w.click(stick0);
         QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
+        // The focus went to the next stick, unmarked for a player who clicks; an arrow key
+        // marks it with a light frame 3 pixels left of the stick, a click hides the mark.
+        const QRgb mark = qRgb(255, 255, 160);
+        for (const auto& [action, focus, marked] :
+             {std::tuple{"", 1, false}, {"Right", 2, true}, {"click", 2, false}}) {
+            if (QString(action) == "Right") w.type(QKeySequence(Qt::Key_Right));
+            if (QString(action) == "click") w.click(QPoint(540, 360)); // on the status line
+            settle();
+            QCOMPARE(w.focus(), QString("Batonnet%1").arg(focus));
+            const QPoint frame(15 + 40 * focus - 3, 150);
+            QCOMPARE(w.screen().pixel(frame), marked ? mark : picture("plateau21").pixel(frame));
+        }
     }
 
     // From a fresh window with the focus on Jouer (20 sticks, the player first), each row
@@ -107,34 +121,53 @@ class TstInput : public QObject {
         if (!focus.isEmpty()) QCOMPARE(w.focus(), focus);
     }
 
-    // Every message of the status line announced, the same one again too; the sticks worked
-    // through their own action, only where a click could reach; and a press made while a
-    // handler runs held until it has returned.
+    // What a screen reader is told: every message of the status line and every move, once,
+    // in order, in words that cannot change afterwards; the row of sticks as one group that
+    // counts them; the lid. Its presses wait, whole, for the running handler, and are judged
+    // when carried out: a stick reached then, a button enabled then.
     void screenReader() {
         GameWindow w;
         const auto acc = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            QCoreApplication::sendPostedEvents(); // a stick's press is carried out later
         };
+        // A press arriving while the handler the click starts runs its animations.
+        const auto pressDuring = [&](QWidget* c, QWidget* clicked) {
+            QTimer::singleShot(0, c, [&, c] { press(c); });
+            w.click(clicked);
+        };
+        const auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
         for (int i : {3, 20}) // under the closed lid, and outside the window
             QVERIFY(stick(i)->state().offscreen && !stick(i)->state().focusable);
+        QAccessibleInterface* row = stick(0)->parent();
+        QCOMPARE(row->role(), QAccessible::Grouping);
+        QCOMPARE(row->parent()->object(), &w.f);
+        QCOMPARE(row->child(row->indexOfChild(stick(7))), stick(7));
         announced.clear();
         w.click(w.f.jouer());
-        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description),
-                 QString::fromUtf8(texts::Ouvert));
+        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description), u(texts::Ouvert));
         press(w.f.batonnet(0));
+        QCoreApplication::sendPostedEvents(); // carried out from the event loop
         w.click(w.f.joue());
-        const QString aVous = QString::fromUtf8(texts::AVousDeJouer);
-        QCOMPARE(announced, (QStringList{aVous, QString::fromUtf8(texts::OrdinateurJoue), aVous}));
+        const QString aVous = u(texts::AVousDeJouer);
+        QCOMPARE(announced,
+                 (QStringList{aVous, "Il en reste 19.", u(texts::OrdinateurJoue),
+                              u("L'ordinateur prend 2 bâtonnets, il en reste 17. ") + aVous}));
+        QCOMPARE(row->text(QAccessible::Name), u("Bâtonnets, 17 en jeu"));
         QVERIFY(!stick(19)->state().offscreen && stick(19)->state().focusable);
-        press(w.f.batonnet(20));                   // outside the window, out of reach
-        QCOMPARE(w.game.module().NbBatonnets, 17); // the computer took two
+        press(w.f.batonnet(20)); // outside the window, out of reach
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w.game.module().NbBatonnets, 17);
         announced.clear();
-        w.f.setResultatText(texts::AVousDeJouer);
+        w.f.setResultatText(texts::AVousDeJouer); // shown again: said at the flag
         w.f.setResultatFlag(true);
-        QCOMPARE(announced, QStringList{aVous});
+        w.f.settleControls();
+        // Stick 3, within reach as the lid starts to close, is out of reach once it has.
+        pressDuring(w.f.batonnet(3), w.f.fermer());
+        QCOMPARE(announced, (QStringList{aVous, u(texts::CouvercleFerme)}));
+        QCOMPARE(w.f.stickTop(3), InPlayTop);
+        w.click(w.f.ouvrir());
         // Validez pressed as the third stick starts to slide at the game's pace (the press
         // clicks 100 ms later, during the slide) waits for the running handler, which hands
         // over to the computer and disables Validez: then it does nothing. Run inside that
@@ -145,6 +178,15 @@ class TstInput : public QObject {
         press(w.f.joue());
         w.click(w.f.batonnet(5));
         QCOMPARE(w.game.module().NbBatonnets, 13); // the computer took one
+        w.f.realPace = false;
+        // Joueur and Expert, and Ordinateur pressed as Jouer's animations run: the game that
+        // starts reads Joueur (21 sticks, the player first); then the press selects
+        // Ordinateur, which arms Jouer again.
+        w.click(w.f.force(1));
+        pressDuring(w.f.debut(1), w.f.jouer());
+        QCOMPARE(w.game.module().NbBatonnets, 21);
+        QCOMPARE(QList<int>({w.f.debut(0)->value(), w.f.debut(1)->value()}), QList<int>({0, 1}));
+        QVERIFY(w.f.jouer()->isEnabled());
     }
 };
 
