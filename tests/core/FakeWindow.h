@@ -128,10 +128,10 @@ class FakeWindow : public WindowOps {
     bool optionSelected(Option o) const override { return options[static_cast<std::size_t>(o)]; }
     // What a screen reader is told, in short: "computer 2, 13 left", "16 left", "lid open".
     void announceComputerMove(int taken, int left) override {
-        spoken("computer " + std::to_string(taken) + ", " + std::to_string(left) + " left");
+        say("computer " + std::to_string(taken) + ", " + std::to_string(left) + " left");
     }
-    void announceSticksLeft(int left) override { spoken(std::to_string(left) + " left"); }
-    void announceLid(bool open) override { spoken(open ? "lid open" : "lid closed"); }
+    void announceSticksLeft(int left) override { say(std::to_string(left) + " left"); }
+    void announceLid(bool open) override { say(open ? "lid open" : "lid closed"); }
     void sleepMs(std::int32_t ms) override { record({Op::Sleep, ms}); }
     void endProgram() override { ended = true; }
     void reseedFromTimeOfDay() override { record({Op::Reseed}); }
@@ -168,6 +168,13 @@ class FakeWindow : public WindowOps {
         }
         return s;
     }
+    // What a screen reader was told, in order.
+    std::vector<std::string> spoken() const {
+        std::vector<std::string> s;
+        for (const Event& e : log)
+            if (e.op == Op::Spoken) s.push_back(e.text);
+        return s;
+    }
     std::size_t count(Op op) const {
         return std::count_if(log.begin(), log.end(), [op](const Event& e) { return e.op == op; });
     }
@@ -181,7 +188,7 @@ class FakeWindow : public WindowOps {
     }
 
   private:
-    void spoken(std::string what) { record({Op::Spoken, 0, 0, 0, std::move(what)}); }
+    void say(std::string what) { record({Op::Spoken, 0, 0, 0, std::move(what)}); }
     void record(Event e) {
         if (ended) throw std::logic_error("operation after the program ended");
         log.push_back(std::move(e));

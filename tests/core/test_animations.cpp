@@ -178,6 +178,13 @@ TEST(Animations, EachEndsWithItsLastFrameOnScreenUpToQuitter) {
         EXPECT_TRUE(isPass(next) || next == Op::Flush) << "op " << k + 1 << " follows a pass";
     }
     EXPECT_GE(flushes, 10u);
+    // What a screen reader was told of the lid and the moves, in order, the player's sticks
+    // one by one, the computer's move whole.
+    EXPECT_EQ(w.spoken(),
+              (std::vector<std::string>{"lid open", "lid closed", "19 left", "computer 2, 17 left",
+                                        "16 left", "computer 3, 13 left", "12 left",
+                                        "computer 3, 9 left", "8 left", "computer 3, 5 left",
+                                        "4 left", "computer 3, 1 left", "computer 3, 17 left"}));
     // The fake throws on any operation after the end; queued clicks must be ignored.
     EXPECT_NO_THROW({
         game.onJouer();

@@ -92,7 +92,8 @@ TEST(Texts, AsThePlayerReadsThem) {
 // Every count the computer can face. A winning count is answered at once by a move that
 // leaves the player a losing one, as the solver says; a losing count (5, 9, 13, 17:
 // nothing better than chance exists there) by a draw of 1 to 3, re-seeded first. The
-// sticks taken are the leftmost in play, announced in dark red before the first moves.
+// sticks taken are the leftmost in play, announced in dark red before the first moves,
+// and told to a screen reader, with the count left, once the last has moved.
 TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
     struct Row {
         int inPlay;
@@ -130,6 +131,12 @@ TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
         EXPECT_EQ(w.log[0].color, DarkRed);
         EXPECT_EQ(w.log[1].text, texts::OrdinateurJoue);
         EXPECT_EQ(w.log.back().op, Op::Flag);
+        const auto said = w.find(Op::Spoken);
+        ASSERT_TRUE(said);
+        EXPECT_EQ(w.spoken(), std::vector<std::string>{"computer " + std::to_string(taken) + ", " +
+                                                       std::to_string(m.NbBatonnets) + " left"});
+        EXPECT_GT(*said, *w.find(Op::MoveStick, true));
+        EXPECT_LT(*said, *w.find(Op::Text, true));
         expectAtRest(m, w);
     }
 }
@@ -190,7 +197,8 @@ TEST(PlayerTurn, OneTurnAfterAnother) {
     g.w.log.clear();
     g.game.onBatonnet(7);
     EXPECT_EQ(g.w.count(Op::MoveStick), 255u);
-    EXPECT_EQ(g.w.log.back().op, Op::JoueEnabled);
+    EXPECT_EQ(g.w.log.back().text, "18 left"); // told once the stick is down and Validez on
+    EXPECT_EQ(g.w.log.end()[-2].op, Op::JoueEnabled);
     g.w.randoms = {0.0, 0.0, 0.0, 0.0};
     g.game.onBatonnet(9); // the third: the computer answers at once (17: a draw, one stick)
     EXPECT_EQ(g.w.count(Op::Reseed), 1u);
