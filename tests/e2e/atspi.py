@@ -27,6 +27,10 @@ def children(obj):
     return [obj.get_child_at_index(i) for i in range(obj.get_child_count())]
 
 
+def descendants(obj):  # the sticks stand in their row, the options in their frames
+    return [d for c in children(obj) for d in [c] + descendants(c)]
+
+
 def find_game():
     return next((a for a in children(Atspi.get_desktop(0))
                  if a and a.get_name() == "batonnets" and a.get_child_count()), None)
@@ -34,7 +38,7 @@ def find_game():
 
 game = wait_for("the game on the accessibility bus", find_game)
 game.set_cache_mask(Atspi.Cache.NONE)  # every state read from the game itself
-controls = {c.get_name(): c for c in children(children(game)[0])}
+controls = {c.get_name(): c for c in descendants(children(game)[0])}
 
 if sys.argv[1] == "lid":
     lid = controls["Couvercle"]
@@ -54,7 +58,7 @@ if sys.argv[1] == "lid":
         sys.exit("FAIL: the lid read %d times on its way, the slowest answer in %.0f ms"
                  % (midway, slowest * 1000))
 else:
-    status = next(c for c in controls.values() if c.get_role() == Atspi.Role.NOTIFICATION)
+    status = next(c for c in controls.values() if c.get_role() == Atspi.Role.STATUS_BAR)
     sticks = [controls["Bâtonnet %d" % i] for i in range(1, 21)]
     controls["Jouer"].do_action(0)
     left = 21

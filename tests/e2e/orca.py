@@ -1,0 +1,99 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A blind player's game: keys typed with xdotool, and nothing read but what Orca says, the
+# SPEECH OUTPUT lines of its debug log. The player moves first on 20 sticks and always
+# leaves the computer 4k + 1 of them, counting from what it hears: after each stick taken
+# how many are left, after each computer move what it took and how many are left. Every
+# message of the status line must be heard in its own words, once, in order.
+# Usage: orca.py WORK. Starts Orca, touches WORK/orca-ready once Orca speaks, then plays
+# the game the caller starts; Orca's whole log is kept in WORK/orca.log.
+import atexit
+import os
+import re
+import subprocess
+import sys
+import threading
+import time
+import tty
+
+WORK = sys.argv[1]
+MESSAGES = ["A vous de jouer...", "L'ordinateur joue", "Vous gagnez !", "J'ai gagné !"]
+
+# Orca writes its debug log through Python's buffered files: to a pseudo-terminal, which
+# Python writes line by line, so that each utterance is there to read as it is said.
+master, slave = os.openpty()
+tty.setraw(slave)
+orca = subprocess.Popen(["orca", "--replace", "--debug-file=" + os.ttyname(slave)],
+                        stdout=open(WORK + "/orca.out", "w"), stderr=subprocess.STDOUT)
+atexit.register(orca.terminate)
+said = []  # every utterance so far
+
+
+def listen():
+    pending = b""
+    with open(WORK + "/orca.log", "wb") as log:
+        while chunk := os.read(master, 65536):
+            log.write(chunk)
+            pending += chunk
+            *lines, pending = pending.split(b"\n")
+            for line in lines:
+                if m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(\{.*\})?$", line.decode(errors="replace")):
+                    said.append(m[1])
+
+
+threading.Thread(target=listen, daemon=True).start()
+heard = (0, 0)  # how far what was said has been gone through: utterance, character
+
+
+def hear(pattern):  # waits for what matches next, and returns the match
+    global heard
+    end = time.monotonic() + 20
+    while time.monotonic() < end:
+        for k in range(heard[0], len(said)):
+            if m := re.compile(pattern).search(said[k], heard[1] if k == heard[0] else 0):
+                heard = (k, m.end())
+                return m
+        time.sleep(0.05)
+    sys.exit("FAIL: never heard /%s/; the last said:\n  %s"
+             % (pattern, "\n  ".join(said[heard[0]:][-15:])))
+
+
+def key(name):
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+hear(r".")  # Orca is up
+open(WORK + "/orca-ready", "w").close()
+expected = ["A vous de jouer..."]  # the status line's messages, as they come
+hear(r"^Normale")  # the focus on the first option
+for _ in range(4):
+    key("Tab")
+hear(r"^Jouer push button")
+key("space")
+hear(r"^A vous de jouer\.\.\.$")
+left = 20
+while True:
+    take = (left - 1) % 4
+    for _ in range(take):
+        key("space")  # the focused stick, the leftmost in play
+        left -= 1
+        hear(r"^Il en reste %d\.( |$)" % left)
+    if left == 1:
+        expected.append("Vous gagnez !")
+        break
+    if take < 3:  # the third stick hands over by itself
+        key("Tab")
+        hear(r"^Validez votre coup push button")
+        key("space")
+    hear(r"L'ordinateur joue")
+    m = hear(r"^L'ordinateur prend (\d) bâtonnets?, il en reste (\d+)\. A vous de jouer\.\.\.$")
+    if int(m[1]) != left - int(m[2]) or not 1 <= int(m[1]) <= 3:
+        sys.exit("FAIL: heard %r with %d sticks in play" % (m[0], left))
+    left = int(m[2])
+    expected += ["L'ordinateur joue", "A vous de jouer..."]
+hear(r"Vous gagnez !")
+time.sleep(1)  # anything said late
+pattern = "|".join(re.escape(s) for s in MESSAGES)
+got = [s for u in said for s in re.findall(pattern, u)]
+if got != expected:
+    sys.exit("FAIL: the messages heard were\n  %s\nnot\n  %s" % (got, expected))
