@@ -27,10 +27,16 @@ void press(QAbstractButton* b) {
         QMetaObject::invokeMethod(b, &QAbstractButton::click, Qt::QueuedConnection);
 }
 
-// A button of ours whose first action is Press, carried out by press().
+// A button of ours, named by its caption unless given a name of its own, whose first
+// action is Press, carried out by press().
 class PressableAccessible : public QAccessibleWidget {
   public:
     PressableAccessible(QAbstractButton* b, QAccessible::Role role) : QAccessibleWidget(b, role) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? button()->text() : s;
+    }
 
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
@@ -52,11 +58,6 @@ class PressableAccessible : public QAccessibleWidget {
 class OptionAccessible : public PressableAccessible {
   public:
     explicit OptionAccessible(OptionButton* b) : PressableAccessible(b, QAccessible::RadioButton) {}
-
-    QString text(QAccessible::Text t) const override {
-        const QString s = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && s.isEmpty() ? button()->text() : s;
-    }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -200,6 +201,8 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
     // Qt asks once per class of the object's ancestry, most derived first.
     if (className == QLatin1String("batonnets::OptionButton"))
         return new OptionAccessible(static_cast<OptionButton*>(object));
+    if (className == QLatin1String("batonnets::GradientButton"))
+        return new PressableAccessible(static_cast<QAbstractButton*>(object), QAccessible::Button);
     // The status line: its name is the message shown, there for the screen reader's own
     // "read the status bar" command. Each message is announced apart (Announcer.h).
     if (className == QLatin1String("batonnets::StatusLabel"))

@@ -168,17 +168,13 @@ class TstInput : public QObject {
         QCOMPARE(announced, (QStringList{aVous, u(texts::CouvercleFerme)}));
         QCOMPARE(w.f.stickTop(3), InPlayTop);
         w.click(w.f.ouvrir());
-        // Validez pressed as the third stick starts to slide at the game's pace (the press
-        // clicks 100 ms later, during the slide) waits for the running handler, which hands
-        // over to the computer and disables Validez: then it does nothing. Run inside that
-        // handler, or once disabled, it would let the computer play twice.
+        // Validez pressed as the third stick slides waits for the running handler, which
+        // hands over to the computer and disables Validez: then it does nothing. Run inside
+        // that handler, or once disabled, it would let the computer play twice.
         w.click(w.f.batonnet(3));
         w.click(w.f.batonnet(4));
-        w.f.realPace = true;
-        press(w.f.joue());
-        w.click(w.f.batonnet(5));
+        pressDuring(w.f.joue(), w.f.batonnet(5));
         QCOMPARE(w.game.module().NbBatonnets, 13); // the computer took one
-        w.f.realPace = false;
         // Joueur and Expert, and Ordinateur pressed as Jouer's animations run: the game that
         // starts reads Joueur (21 sticks, the player first); then the press selects
         // Ordinateur, which arms Jouer again.
