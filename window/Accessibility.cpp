@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 
-#include "Announcer.h"
 #include "BatonnetsWindow.h"
 #include "HandlerQueue.h"
 #include "OptionButton.h"
