@@ -2,6 +2,7 @@
 // What the real window puts on the screen, read from what was flushed: its layout, the
 // lid's slides at the game's pace, the fast paint paths, the status line, and the 2x
 // pictures on a high-density screen.
+#include <QAccessible>
 #include <QBackingStore>
 #include <QGuiApplication>
 #include <QTest>
@@ -28,31 +29,59 @@ struct PaintCounter : QObject {
 class TstWindow : public QObject {
     Q_OBJECT
   private slots:
-    // Where every control stands; then the status line's cached face drawn again for a new
-    // text, and for a new colour alone.
+    // Where every control stands and what assistive technology is told of it: its role, its
+    // name, and for an option whether it is selected (the first of each group). Then the
+    // message in the colour the game asks for (0x00BBGGRR), read from the solid pixels of its
+    // letters: green, then dark red, each drawn again on the status line's cached face.
     void beforeTheFirstGame() {
         GameWindow w;
-        const std::pair<const char*, QRect> places[] = {
-            {"vkFrame1", {12, 344, 111, 77}},  {"Force0", {24, 368, 89, 23}},
-            {"Force1", {24, 390, 89, 23}},     {"Couvercle", {0, 28, 857, 286}},
-            {"Resultat", {384, 344, 315, 42}}, {"Jouer", {260, 384, 111, 37}},
-            {"vkFrame2", {128, 344, 119, 77}}, {"Debut1", {140, 390, 101, 23}},
-            {"Debut0", {140, 368, 101, 23}},   {"Quitter", {714, 384, 139, 39}},
-            {"Joue", {384, 388, 317, 33}},     {"Batonnet0", {18, 36, 24, 252}},
-            {"Fermer", {714, 344, 139, 37}},   {"Ouvrir", {260, 344, 111, 37}}};
-        for (const auto& [name, place] : places) {
-            auto* c = w.f.findChild<QWidget*>(name);
-            QVERIFY2(c && c->isVisible(), name);
-            QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), place);
+        using A = QAccessible;
+        const struct {
+            const char* name;
+            QRect place;
+            A::Role role;
+            const char* said;
+        } parts[] = {{"vkFrame1", {12, 344, 111, 77}, A::Grouping, "Force"},
+                     {"Force0", {24, 368, 89, 23}, A::RadioButton, "Normale"},
+                     {"Force1", {24, 390, 89, 23}, A::RadioButton, "Expert"},
+                     {"vkFrame2", {128, 344, 119, 77}, A::Grouping, "Début"},
+                     {"Debut0", {140, 368, 101, 23}, A::RadioButton, "Joueur"},
+                     {"Debut1", {140, 390, 101, 23}, A::RadioButton, "Ordinateur"},
+                     {"Resultat", {384, 344, 315, 42}, A::Notification, ""},
+                     {"Joue", {384, 388, 317, 33}, A::Button, "Validez votre coup"},
+                     {"Ouvrir", {260, 344, 111, 37}, A::Button, "Ouvrir"},
+                     {"Jouer", {260, 384, 111, 37}, A::Button, "Jouer"},
+                     {"Fermer", {714, 344, 139, 37}, A::Button, "Fermer"},
+                     {"Quitter", {714, 384, 139, 39}, A::Button, "Quitter"},
+                     {"Couvercle", {0, 28, 857, 286}, A::Graphic, "Couvercle"},
+                     {"Batonnet0", {18, 36, 24, 252}, A::Button, "Bâtonnet 1"}};
+        for (const auto& p : parts) {
+            auto* c = w.f.findChild<QWidget*>(p.name);
+            QVERIFY2(c && c->isVisible(), p.name);
+            QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), p.place);
+            const QAccessibleInterface* a = A::queryAccessibleInterface(c);
+            QCOMPARE(a->role(), p.role);
+            QCOMPARE(a->text(A::Name), QString::fromUtf8(p.said));
+            QCOMPARE(bool(a->state().checked),
+                     p.role == A::RadioButton && QByteArray(p.name).endsWith('0'));
         }
-        const QRect line(384, 344, 315, 42);
-        const QImage empty = w.screen().copy(line);
+        QCOMPARE(A::queryAccessibleInterface(&w.f)->role(), A::Window);
+        const auto inked = [&](QColor c) {
+            const QImage line = w.screen().copy(384, 344, 315, 42);
+            int n = 0;
+            for (int y = 0; y < line.height(); ++y)
+                for (int x = 0; x < line.width(); ++x)
+                    n += line.pixel(x, y) == c.rgb();
+            return n;
+        };
+        const QColor green(0, 128, 0), darkRed(192, 0, 0);
+        QCOMPARE(inked(green), 0);
         w.f.setResultatText("Perdu !");
         settle();
-        const QImage green = w.screen().copy(line);
+        QVERIFY(inked(green) >= 100 && inked(darkRed) == 0); // 383 here
         w.f.setResultatColor(DarkRed);
         settle();
-        QVERIFY(green != empty && w.screen().copy(line) != green);
+        QVERIFY(inked(darkRed) >= 100 && inked(green) == 0);
     }
 
     // Each slide makes 858 passes at the period that makes it last a second. Here they run
