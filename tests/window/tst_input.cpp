@@ -43,7 +43,7 @@ class TstInput : public QObject {
     // stop. A stick is taken by a press and a release on it, as a button is: not when the
     // player slides off it before letting go.
     // A disabled button takes no click, and each option group is exclusive, apart from the
-    // other.
+    // other; a click on the option selected leaves it so.
     void clicks() {
         GameWindow w;
         for (const char* stop : {"Force0", "Force1", "Debut0", "Debut1", "Jouer", "Quitter",
@@ -51,6 +51,7 @@ class TstInput : public QObject {
             QCOMPARE(w.focus(), QString::fromLatin1(stop));
             w.type(QKeySequence(Qt::Key_Tab));
         }
+        w.click(w.f.force(1));
         w.click(w.f.force(1));
         w.click(w.f.debut(1));
         QCOMPARE(QList<int>({w.f.force(0)->value(), w.f.force(1)->value(), w.f.debut(0)->value(),
