@@ -128,8 +128,8 @@ class Monkey : public BatonnetsWindow {
     // The one story: no game yet (the label still empty), a turn (the player's, which can go
     // on), or a game over. Which message and colour, and when Jouer comes back, the game's
     // own tests tell. Whatever the story, one option of each group is selected, the lid and
-    // every stick are said to be where they are, and the focus lies on an enabled control,
-    // on a stick only if it is one the keyboard can reach.
+    // every stick are said to be where they are, and a stick with the focus is in play and
+    // within a click's reach.
     bool consistent() const {
         const int taken = game.module().NbPrisJoueur, left = game.module().NbBatonnets;
         const bool jouerOn = jouer()->isEnabled(), joueOn = joue()->isEnabled();
@@ -143,11 +143,10 @@ class Monkey : public BatonnetsWindow {
                                                      ? texts::PrisParVous
                                                      : texts::PrisParOrdinateur);
         }
-        const QWidget* f = focusWidget();
-        const auto* stick = qobject_cast<const PictureBox*>(f);
+        const auto* focused = qobject_cast<const PictureBox*>(focusWidget());
         if (!told || force(0)->value() + force(1)->value() != 1 ||
-            debut(0)->value() + debut(1)->value() != 1 || (f && !f->isEnabled()) ||
-            (stick && (stickTop(stick->index()) != InPlayTop || !stick->reachable())))
+            debut(0)->value() + debut(1)->value() != 1 ||
+            (focused && (stickTop(focused->index()) != InPlayTop || !focused->reachable())))
             return false;
         const QString text = resultat()->caption();
         if (lidLeft() != 0.0f && lidLeft() != OpenLeft) return false;

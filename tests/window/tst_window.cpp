@@ -39,43 +39,36 @@ class TstWindow : public QObject {
     void beforeTheFirstGame() {
         GameWindow w;
         using A = QAccessible;
-        const struct {
-            const char* name;
-            QRect place;
-            A::Role role;
-            const char* said;
-        } parts[] = {{"vkFrame1", {12, 344, 111, 77}, A::Grouping, "Force"},
-                     {"Force0", {24, 368, 89, 23}, A::RadioButton, "Normale"},
-                     {"Force1", {24, 390, 89, 23}, A::RadioButton, "Expert"},
-                     {"vkFrame2", {128, 344, 119, 77}, A::Grouping, "Début"},
-                     {"Debut0", {140, 368, 101, 23}, A::RadioButton, "Joueur"},
-                     {"Debut1", {140, 390, 101, 23}, A::RadioButton, "Ordinateur"},
-                     {"Resultat", {384, 344, 315, 42}, A::Notification, ""},
-                     {"Joue", {384, 388, 317, 33}, A::Button, "Validez votre coup"},
-                     {"Ouvrir", {260, 344, 111, 37}, A::Button, "Ouvrir"},
-                     {"Jouer", {260, 384, 111, 37}, A::Button, "Jouer"},
-                     {"Fermer", {714, 344, 139, 37}, A::Button, "Fermer"},
-                     {"Quitter", {714, 384, 139, 39}, A::Button, "Quitter"},
-                     {"Couvercle", {0, 28, 857, 286}, A::Graphic, "Couvercle"},
-                     {"Batonnet0", {18, 36, 24, 252}, A::Button, "Bâtonnet 1"}};
-        for (const auto& p : parts) {
-            auto* c = w.f.findChild<QWidget*>(p.name);
-            QVERIFY2(c && c->isVisible(), p.name);
-            QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), p.place);
+        const std::tuple<const char*, QRect, A::Role, const char*> parts[] = {
+            {"vkFrame1", {12, 344, 111, 77}, A::Grouping, "Force"},
+            {"Force0", {24, 368, 89, 23}, A::RadioButton, "Normale"},
+            {"Force1", {24, 390, 89, 23}, A::RadioButton, "Expert"},
+            {"vkFrame2", {128, 344, 119, 77}, A::Grouping, "Début"},
+            {"Debut0", {140, 368, 101, 23}, A::RadioButton, "Joueur"},
+            {"Debut1", {140, 390, 101, 23}, A::RadioButton, "Ordinateur"},
+            {"Resultat", {384, 344, 315, 42}, A::Notification, ""},
+            {"Joue", {384, 388, 317, 33}, A::Button, "Validez votre coup"},
+            {"Ouvrir", {260, 344, 111, 37}, A::Button, "Ouvrir"},
+            {"Jouer", {260, 384, 111, 37}, A::Button, "Jouer"},
+            {"Fermer", {714, 344, 139, 37}, A::Button, "Fermer"},
+            {"Quitter", {714, 384, 139, 39}, A::Button, "Quitter"},
+            {"Couvercle", {0, 28, 857, 286}, A::Graphic, "Couvercle"},
+            {"Batonnet0", {18, 36, 24, 252}, A::Button, "Bâtonnet 1"}};
+        for (const auto& [name, place, role, said] : parts) {
+            auto* c = w.f.findChild<QWidget*>(name);
+            QVERIFY2(c && c->isVisible(), name);
+            QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), place);
             const QAccessibleInterface* a = A::queryAccessibleInterface(c);
-            QCOMPARE(a->role(), p.role);
-            QCOMPARE(a->text(A::Name), QString::fromUtf8(p.said));
+            QCOMPARE(a->role(), role);
+            QCOMPARE(a->text(A::Name), QString::fromUtf8(said));
             QCOMPARE(bool(a->state().checked),
-                     p.role == A::RadioButton && QByteArray(p.name).endsWith('0'));
+                     role == A::RadioButton && QByteArray(name).endsWith('0'));
         }
         QCOMPARE(A::queryAccessibleInterface(&w.f)->role(), A::Window);
         const auto inked = [&](QColor c) {
             const QImage line = w.screen().copy(384, 344, 315, 42);
-            int n = 0;
-            for (int y = 0; y < line.height(); ++y)
-                for (int x = 0; x < line.width(); ++x)
-                    n += line.pixel(x, y) == c.rgb();
-            return n;
+            const auto* p = reinterpret_cast<const QRgb*>(line.constBits()); // rows unpadded
+            return std::count(p, p + line.width() * line.height(), c.rgb());
         };
         const QColor green(0, 128, 0), darkRed(192, 0, 0);
         QCOMPARE(inked(green), 0);
