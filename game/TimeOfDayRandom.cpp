@@ -29,7 +29,7 @@ void TimeOfDayRandom::reseed(double secondsSinceMidnight) {
 }
 
 double TimeOfDayRandom::next() {
-    return static_cast<double>(gen_()) / 4294967296.0;
+    return toUnit(gen_());
 }
 
 } // namespace batonnets

@@ -300,10 +300,11 @@ void BatonnetsWindow::sleepMs(std::int32_t ms) {
 }
 
 void BatonnetsWindow::endProgram() {
-    // Nothing may be drawn once the program has ended, even if the event loop still
-    // delivers what was queued before it stops.
+    // Nothing may be drawn or take a click, a key or the focus once the program has
+    // ended, even if the event loop still delivers what was queued before it stops.
     ended_ = true;
     setUpdatesEnabled(false);
+    setEnabled(false);
     QCoreApplication::exit(0);
 }
 

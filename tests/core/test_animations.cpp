@@ -118,7 +118,7 @@ TEST(Aligne, EachStickGlidesBackInTurn) {
 // Re-seeded before each draw, the source must still tell apart two draws a microsecond
 // apart at any hour (seeding by whole seconds, or a seed that saturates in the
 // afternoon, would repeat the draw), and never return 1.0, which would make the
-// computer take four sticks.
+// computer take four sticks: a draw is the engine's next 32 bits scaled by toUnit().
 TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
     const auto drawAt = [](double seconds) {
         TimeOfDayRandom r;
@@ -129,9 +129,9 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
         SCOPED_TRACE(t);
         EXPECT_EQ(drawAt(t), drawAt(t));
         EXPECT_NE(drawAt(t), drawAt(t + 1e-6));
-        EXPECT_GE(drawAt(t), 0.0);
-        EXPECT_LT(drawAt(t), 1.0);
     }
+    std::mt19937 engine(1'000'000u); // one second past midnight, in microseconds
+    EXPECT_EQ(drawAt(1.0), TimeOfDayRandom::toUnit(engine()));
     EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
     EXPECT_GT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 0.9999999);
 }

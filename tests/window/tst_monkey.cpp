@@ -2,9 +2,10 @@
 // The monkey: thousands of random clicks through the real window, on the sticks, the
 // buttons, the options and the dead spots of the strip, some of them made while an
 // animation runs and so queued by the window system until the running handler has
-// returned. After every handler the game's variables, the sticks, the lid, the buttons and
-// the label must tell one story (no game yet, a turn, a game over); between handlers, and
-// once the program has ended, nothing may change. The run is the same every time (seed 11)
+// returned. After every handler the game's variables, the sticks, the lid, the buttons, the
+// options, the label, the keyboard focus and what a screen reader is told must tell one story
+// (no game yet, a turn, a game over); between handlers, and once the program has ended,
+// nothing may change (not even the focus). The run is the same every time (seed 11)
 // unless MONKEY_SEED names another seed, or "random"; MONKEY_CLICKS sets how many clicks
 // the monkey makes itself.
 #include <QTest>
@@ -14,6 +15,8 @@
 
 #include "BatonnetsWindow.h"
 #include "GradientButton.h"
+#include "OptionButton.h"
+#include "PictureBox.h"
 #include "StatusLabel.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
@@ -104,27 +107,47 @@ class Monkey : public BatonnetsWindow {
         if (!quit && !consistent()) fail(describe() + " after " + name);
     }
 
-    // Everything the player sees and the game keeps from one handler to the next.
+    // Everything the player sees, a screen reader is told, and the game keeps from one handler
+    // to the next: the options selected, the keyboard focus, the lid's and the sticks' states.
     QString describe() const {
-        QString s =
-            QString::asprintf("NbBatonnets %d, NbPrisJoueur %d, Jouer %d, Validez %d, lid %g",
-                              game.module().NbBatonnets, game.module().NbPrisJoueur,
-                              jouer()->isEnabled(), joue()->isEnabled(), double(lidLeft()));
-        s += ", label " + resultat()->caption() + " " + resultat()->foreColor().name() + ", sticks";
+        QString s = QString::asprintf("NbBatonnets %d, NbPrisJoueur %d, Jouer %d, Validez %d, "
+                                      "Force %d%d, Debut %d%d, lid %g ",
+                                      game.module().NbBatonnets, game.module().NbPrisJoueur,
+                                      jouer()->isEnabled(), joue()->isEnabled(), force(0)->value(),
+                                      force(1)->value(), debut(0)->value(), debut(1)->value(),
+                                      double(lidLeft()));
+        s += couvercle()->accessibleDescription() + ", focus " +
+             (focusWidget() ? focusWidget()->objectName() : "") + ", label " +
+             resultat()->caption() + " " + resultat()->foreColor().name() + ", sticks";
         for (int i = 0; i <= 20; ++i)
-            s += QString(" %1,%2").arg(stickLeft(i)).arg(stickTop(i));
+            s += QString(" %1,%2 %3").arg(stickLeft(i)).arg(stickTop(i)).arg(said(i));
         return s;
     }
+    QString said(int i) const { return batonnet(i)->accessibleDescription(); }
 
     // The one story: no game yet (the label still empty), a turn (the player's, which can go
     // on), or a game over. Which message and colour, and when Jouer comes back, the game's
-    // own tests tell.
+    // own tests tell. Whatever the story, one option of each group is selected, the lid and
+    // every stick are said to be where they are, and a stick with the focus is in play and
+    // within a click's reach.
     bool consistent() const {
         const int taken = game.module().NbPrisJoueur, left = game.module().NbBatonnets;
         const bool jouerOn = jouer()->isEnabled(), joueOn = joue()->isEnabled();
         int inRow = 0; // in play and in the window (on the 20-stick board stick 20 lies outside)
-        for (int i = 0; i <= 20; ++i)
+        bool told = couvercle()->accessibleDescription() ==
+                    QString::fromUtf8(lidLeft() == 0.0f ? texts::Ferme : texts::Ouvert);
+        for (int i = 0; i <= 20; ++i) {
             inRow += stickTop(i) == InPlayTop && stickLeft(i) < OpenLeft;
+            told &= said(i) == QString::fromUtf8(stickTop(i) == InPlayTop ? texts::EnJeu
+                                                 : stickTop(i) == TakenByPlayerTop
+                                                     ? texts::PrisParVous
+                                                     : texts::PrisParOrdinateur);
+        }
+        const auto* focused = qobject_cast<const PictureBox*>(focusWidget());
+        if (!told || force(0)->value() + force(1)->value() != 1 ||
+            debut(0)->value() + debut(1)->value() != 1 ||
+            (focused && (stickTop(focused->index()) != InPlayTop || !focused->reachable())))
+            return false;
         const QString text = resultat()->caption();
         if (lidLeft() != 0.0f && lidLeft() != OpenLeft) return false;
         if (text.isEmpty()) return taken == 3 && jouerOn && !joueOn;
