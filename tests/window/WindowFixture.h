@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QWindow>
 #include <chrono>
+#include <thread>
 #include <vector>
 
 #include "BatonnetsWindow.h"
@@ -22,14 +23,19 @@ using Clock = std::chrono::steady_clock;
 
 // The window on a clock that never waits: the passes run back to back, each noting its
 // deadline, so the pace is read from the deadlines, not from a wall clock a busy machine
-// stretches; and the pause before the program ends is skipped.
+// stretches; and the pause before the program ends is skipped. With realPace set, each
+// pass also takes its period of real time (the deadlines, run ahead, are no guide then).
 class PacedWindow : public BatonnetsWindow {
   public:
     std::vector<Clock::time_point> deadlines;
+    bool realPace = false;
     void sleepMs(std::int32_t) override {}
 
   protected:
-    void sleepUntil(Clock::time_point deadline) override { deadlines.push_back(deadline); }
+    void sleepUntil(Clock::time_point deadline) override {
+        deadlines.push_back(deadline);
+        if (realPace) std::this_thread::sleep_for(passPeriod());
+    }
 };
 
 struct GameWindow {

@@ -46,7 +46,7 @@ class TstWindow : public QObject {
             {"vkFrame2", {128, 344, 119, 77}, A::Grouping, "Début"},
             {"Debut0", {140, 368, 101, 23}, A::RadioButton, "Joueur"},
             {"Debut1", {140, 390, 101, 23}, A::RadioButton, "Ordinateur"},
-            {"Resultat", {384, 344, 315, 42}, A::Notification, ""},
+            {"Resultat", {384, 344, 315, 42}, A::StatusBar, ""},
             {"Joue", {384, 388, 317, 33}, A::Button, "Validez votre coup"},
             {"Ouvrir", {260, 344, 111, 37}, A::Button, "Ouvrir"},
             {"Jouer", {260, 384, 111, 37}, A::Button, "Jouer"},
