@@ -7,6 +7,7 @@
 #include "GradientButton.h"
 #include "PictureBox.h"
 #include "StatusLabel.h"
+#include "Translate.h"
 #include "game/BatonModule.h"
 #include "game/Texts.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 // Keeps a control's accessible description, telling assistive technology only of changes.
 void describe(QWidget* w, const char* utf8) {
-    const QString d = QString::fromUtf8(utf8);
+    const QString d = translated(utf8);
     if (w->accessibleDescription() != d) w->setAccessibleDescription(d);
 }
 
