@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line, read with QCommandLineParser; the texts are French, so the help is
-// laid out here rather than by the parser, whose headings are English.
+// The command line, read with QCommandLineParser; the texts are the game's, in the
+// player's language, so the help is laid out here rather than by the parser, whose
+// headings are Qt's.
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "Translate.h"
 #include "game/Texts.h"
 
 #ifndef BATONNETS_VERSION
@@ -18,10 +21,10 @@ namespace batonnets {
 
 namespace {
 
-const QCommandLineOption Help({QStringLiteral("h"), QStringLiteral("help")},
-                              QString::fromUtf8(texts::OptionHelp));
-const QCommandLineOption Version({QStringLiteral("v"), QStringLiteral("version")},
-                                 QString::fromUtf8(texts::OptionVersion));
+// Described in helpText(): a translation is looked up once the program runs, not while
+// these are made.
+const QCommandLineOption Help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption Version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
 
 // "-platform" is one option, as Qt reads it, and not the letters -p -l -a -t…: "-reverse"
 // would otherwise ask for the version.
@@ -37,20 +40,22 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 QString helpText() {
-    QStringList lines{QString::fromUtf8(texts::HelpUsage), QString::fromUtf8(texts::HelpSummary),
-                      QString(), QString::fromUtf8(texts::HelpOptions)};
+    QStringList lines{translated(texts::HelpUsage), translated(texts::HelpSummary), QString(),
+                      translated(texts::HelpOptions)};
     QList<QPair<QString, QString>> rows; // "-h, --help", what it does
     qsizetype width = 0;
-    for (const QCommandLineOption& option : {Help, Version}) {
+    const std::pair<const QCommandLineOption&, const char*> options[] = {
+        {Help, texts::OptionHelp}, {Version, texts::OptionVersion}};
+    for (const auto& [option, description] : options) {
         QStringList names;
         for (const QString& name : option.names())
             names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        rows.append({names.join(QStringLiteral(", ")), option.description()});
+        rows.append({names.join(QStringLiteral(", ")), translated(description)});
         width = std::max(width, rows.last().first.size());
     }
     for (const auto& [names, description] : rows)
         lines << QStringLiteral("  %1  %2").arg(names, -int(width)).arg(description);
-    lines << QString() << QString::fromUtf8(texts::HelpQtOptions);
+    lines << QString() << translated(texts::HelpQtOptions);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -82,7 +87,7 @@ std::optional<int> answerInformationRequest(int argc, char* argv[]) {
     }
     if (parser.isSet(Version)) {
         print(stdout, QStringLiteral("batonnets " BATONNETS_VERSION "\n") +
-                          QString::fromUtf8(texts::VersionLicence));
+                          translated(texts::VersionLicence));
         return 0;
     }
     return std::nullopt;
@@ -94,13 +99,12 @@ bool onlyKnownArguments(const QStringList& arguments) {
     (void)parser.parse(arguments);
     QString mistake;
     if (!parser.unknownOptionNames().isEmpty())
-        mistake = QString::fromUtf8(texts::UnknownOption)
+        mistake = translated(texts::UnknownOption)
                       .arg(asTyped(arguments, parser.unknownOptionNames().first()));
     else if (!parser.positionalArguments().isEmpty())
-        mistake =
-            QString::fromUtf8(texts::UnexpectedArgument).arg(parser.positionalArguments().first());
+        mistake = translated(texts::UnexpectedArgument).arg(parser.positionalArguments().first());
     if (mistake.isEmpty()) return true;
-    print(stderr, mistake + QLatin1Char('\n') + QString::fromUtf8(texts::TryHelp));
+    print(stderr, mistake + QLatin1Char('\n') + translated(texts::TryHelp));
     return false;
 }
 

@@ -14,7 +14,7 @@ namespace batonnets {
 std::optional<int> answerInformationRequest(int argc, char* argv[]);
 
 // Once QApplication has removed the options that are Qt's: true when nothing else is
-// left; otherwise prints in French what the game does not understand, and returns false.
+// left; otherwise prints what the game does not understand, and returns false.
 bool onlyKnownArguments(const QStringList& arguments);
 
 } // namespace batonnets

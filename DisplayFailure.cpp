@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's start-up messages, watched for the display that would not open. Qt says why in a
 // few warnings (which display, which plugin) before its fatal message; the line printed
-// instead gives that cause in French.
+// instead gives that cause in the player's language.
 #include "DisplayFailure.h"
 
 #include <QByteArray>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Translate.h"
 #include "game/Texts.h"
 
 namespace batonnets {
@@ -48,24 +49,23 @@ QString env(const char* name) {
 // Why no display opened, from what Qt said on the way.
 QString cause() {
     if (const Held* h = find("Could not find the Qt platform plugin"))
-        return QString::fromUtf8(texts::NoPlugin)
-            .arg(after(*h, "Could not find the Qt platform plugin"));
+        return translated(texts::NoPlugin).arg(after(*h, "Could not find the Qt platform plugin"));
     if (const Held* h = find("could not connect to display")) {
         const QString name = after(*h, "could not connect to display");
-        if (name.isEmpty()) return QString::fromUtf8(texts::NoDisplayVariable);
-        return QString::fromUtf8(texts::DisplayUnreachable).arg(name);
+        if (name.isEmpty()) return translated(texts::NoDisplayVariable);
+        return translated(texts::DisplayUnreachable).arg(name);
     }
     if (find("wl_display") || find("platform plugin \"wayland")) {
         const QString name = env("WAYLAND_DISPLAY");
-        return QString::fromUtf8(texts::CompositorUnreachable)
+        return translated(texts::CompositorUnreachable)
             .arg(name.isEmpty() ? QStringLiteral("wayland-0") : name);
     }
-    return QString::fromUtf8(texts::NoPlatformStarted);
+    return translated(texts::NoPlatformStarted);
 }
 
 void handler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains(QLatin1String("no Qt platform plugin could be"))) {
-        const QString line = QString::fromUtf8(texts::NoDisplay).arg(cause());
+        const QString line = translated(texts::NoDisplay).arg(cause());
         std::fputs(line.toLocal8Bit().constData(), stderr);
         std::fputc('\n', stderr);
         std::fflush(stderr);

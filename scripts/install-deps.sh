@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 
 # The X11 platform plugin and the JPEG and ICO readers come with libqt6gui6, which
 # qt6-base-dev pulls in.
-run_pkgs=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation)
+# qt6-l10n-tools has lrelease, which compiles the translations into the program.
+run_pkgs=(cmake g++ make qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation)
 # debian/control names the rest (its Build-Depends), installed below.
 package_pkgs=(dpkg-dev debhelper)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream

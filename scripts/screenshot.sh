@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures from the real program under a private Xvfb: the window
-# as it opens (docs/screenshot-start.png), and a game under way, two moves each, the
-# player to play (docs/screenshot.png).
+# as it opens (docs/screenshot-start.png), a game under way, two moves each, the
+# player to play (docs/screenshot.png), and the window as it opens in each language the
+# game speaks besides French, its lid's rules and every caption in that language
+# (docs/screenshot-<language>.png).
 #   scripts/screenshot.sh [PROGRAM]    (default: build/batonnets)
 cd "$(dirname "$0")/.."
 BIN=$(realpath "${1:-build/batonnets}")
@@ -10,8 +12,9 @@ ASSETS=$PWD/assets
 source tests/e2e/lib.sh
 
 start_xvfb
-start_game
 mkdir -p docs
+export LANGUAGE=fr
+start_game
 import -window "$WIN" docs/screenshot-start.png
 click 315 402 # Jouer
 settle
@@ -23,4 +26,15 @@ click 240 160 # one stick; the computer answers 16 with 3 (13 left)
 click 542 404
 settle
 import -window "$WIN" docs/screenshot.png
+kill "$APP_PID"
+wait "$APP_PID" || true # its window gone before the next is looked for
 echo "docs/screenshot-start.png and docs/screenshot.png written"
+
+for ts in translations/batonnets_*.ts; do
+    LANGUAGE=$(basename "$ts" .ts | sed 's/^batonnets_//')
+    start_game ' - Vendrix34 -  v [0-9.]*$'
+    import -window "$WIN" "docs/screenshot-$LANGUAGE.png"
+    kill "$APP_PID"
+    wait "$APP_PID" || true
+    echo "docs/screenshot-$LANGUAGE.png written"
+done

@@ -23,9 +23,19 @@ constexpr int kHandleRight = 848; // inclusive
 
 } // namespace
 
-QImage drawLid(const Fonts& fonts, int s) {
+QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s) {
     static const ValueNoise mottle(0x1EA7E4ULL);
     static const ValueNoise wood(0x3A1E5ULL);
+
+    // Title and rules, centred on the panel left of the handle.
+    const double centre = (kFrame + kHandleLeft) / 2.0;
+    const QPainterPath title =
+        centredText(makeFont(fonts.serif, 68, true, true), texts.title, centre, 118);
+    const QFont rules = makeFont(fonts.sans, 21, true, false);
+    const QPainterPath rule1 = centredText(rules, texts.rule1, centre, 184);
+    const QPainterPath rule2 = centredText(rules, texts.rule2, centre, 216);
+    for (const QPainterPath& line : {title, rule1, rule2})
+        if (line.boundingRect().width() > LidLineRoom) return QImage();
 
     // Leather-like panel: broad soft blotches with a slight horizontal stretch.
     QImage img = texture(kLidWidth, kLidHeight, s, [](double x, double y) {
@@ -66,10 +76,7 @@ QImage drawLid(const Fonts& fonts, int s) {
     p.drawLine(QPointF(f + 1, f + 1), QPointF(w - f, f + 1));
     p.drawLine(QPointF(f + 1, f + 1), QPointF(f + 1, h - f));
 
-    // Title and rules, centred on the panel left of the handle.
-    const double centre = (f + kHandleLeft) / 2.0;
-    const QPainterPath title = centredText(makeFont(fonts.serif, 68, true, true),
-                                           QString::fromUtf8("Jeu des bâtonnets"), centre, 118);
+    // The title and the rules.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 4, 2, 110));
     p.drawPath(title.translated(3, 4));
@@ -84,12 +91,6 @@ QImage drawLid(const Fonts& fonts, int s) {
     p.setBrush(gilt);
     p.drawPath(title);
 
-    const QFont rules = makeFont(fonts.sans, 21, true, false);
-    const QPainterPath rule1 = centredText(
-        rules, QString::fromUtf8("A votre tour vous devez retirer 1 à 3 bâtonnets"), centre, 184);
-    const QPainterPath rule2 = centredText(
-        rules, QString::fromUtf8("Le perdant est celui qui reste avec 1 seul bâtonnet."), centre,
-        216);
     for (const QPainterPath& rule : {rule1, rule2}) {
         p.setBrush(QColor(30, 6, 4, 140));
         p.drawPath(rule.translated(1.2, 1.5));

@@ -4,11 +4,25 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include "LidText.h"
 
 namespace pictures {
 
-QImage drawLid(const Fonts& fonts, int scale);
+// What the lid says, in one language.
+struct LidTexts {
+    QString title;
+    QString rule1;
+    QString rule2;
+};
+
+// The widest a line of the lid may be: the panel between the frame and the handle, less
+// a margin on each side.
+constexpr double LidLineRoom = 740.0;
+
+// The lid, or a null image when a line of `texts` is wider than LidLineRoom: the text is
+// never made smaller or cut to fit.
+QImage drawLid(const Fonts& fonts, const LidTexts& texts, int scale);
 
 } // namespace pictures

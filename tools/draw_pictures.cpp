@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// draw_pictures OUTDIR — draws every picture the game ships: both boards, the lid, the stick,
-// the window icon and the desktop icons, at 1x and (for the JPEGs) 2x.
+// draw_pictures OUTDIR — draws every picture the game ships: both boards, the lid (once a
+// language, as it carries the rules), the stick, the window icon and the desktop icons, at
+// 1x and (for the JPEGs) 2x.
 //
 // The pictures are committed, and a test regenerates them and compares bytes, so this
 // program must give the same bytes on every run: no clock, no system randomness, fonts
@@ -21,8 +22,13 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QString>
+#include <QTranslator>
 
 #include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "game/Texts.h"
 
 namespace {
 
@@ -53,6 +59,38 @@ void writeImage(const QDir& dir, const QString& name, const QImage& img) {
     report(path, writer.write(withFixedDensity(img)));
 }
 
+// What the lid says: in French as game/Texts.h has it, without a translator; otherwise in
+// the translator's language, from the same translations the game embeds.
+pictures::LidTexts lidTexts(const QTranslator* translator) {
+    using namespace batonnets;
+    const auto text = [translator](const char* french) {
+        const QString t =
+            translator ? translator->translate(texts::TranslationContext, french) : QString();
+        return t.isEmpty() ? QString::fromUtf8(french) : t;
+    };
+    return {text(texts::LidTitle), text(texts::LidRule1), text(texts::LidRule2)};
+}
+
+// The lid in French, couvercle, and in each language the game is translated into,
+// couvercle_<language>.
+std::vector<std::pair<QString, pictures::LidTexts>> lids() {
+    std::vector<std::pair<QString, pictures::LidTexts>> all{
+        {QStringLiteral("couvercle"), lidTexts(nullptr)}};
+    const QDir translations(QStringLiteral(":/i18n"));
+    for (const QString& file :
+         translations.entryList({QStringLiteral("batonnets_*.qm")}, QDir::Files, QDir::Name)) {
+        QTranslator translator;
+        if (!translator.load(translations.filePath(file))) {
+            std::fprintf(stderr, "draw_pictures: cannot read %s\n", qPrintable(file));
+            failed = true;
+            continue;
+        }
+        const QString language = file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+        all.emplace_back(QStringLiteral("couvercle_") + language, lidTexts(&translator));
+    }
+    return all;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,11 +114,21 @@ int main(int argc, char* argv[]) {
     }
 
     // The file names are the ones the window loads.
+    const auto lidPictures = lids();
     for (int s : {1, 2}) {
         const QString suffix = s == 1 ? QString() : QStringLiteral("@2x");
         writeImage(out, QStringLiteral("plateau20%1.jpg").arg(suffix), drawBoard(layout20(), s));
         writeImage(out, QStringLiteral("plateau21%1.jpg").arg(suffix), drawBoard(layout21(), s));
-        writeImage(out, QStringLiteral("couvercle%1.jpg").arg(suffix), drawLid(fonts, s));
+        for (const auto& [name, texts] : lidPictures) {
+            const QImage lid = drawLid(fonts, texts, s);
+            if (lid.isNull()) {
+                std::fprintf(stderr, "draw_pictures: a line of %s is wider than the lid's %g px\n",
+                             qPrintable(name), LidLineRoom);
+                failed = true;
+                continue;
+            }
+            writeImage(out, name + suffix + QStringLiteral(".jpg"), lid);
+        }
         writeImage(out, QStringLiteral("batonnet%1.jpg").arg(suffix), drawStick(s));
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256})

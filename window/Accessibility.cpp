@@ -10,6 +10,7 @@
 #include "HandlerQueue.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
+#include "Translate.h"
 #include "game/BatonModule.h"
 #include "game/Texts.h"
 
@@ -142,7 +143,7 @@ class StickRowAccessible : public QAccessibleInterface {
         for (PictureBox* b : sticks())
             inPlay += b->position().y() == InPlayTop &&
                       window_->rect().contains(QRect(b->position().toPoint(), b->size()));
-        return QString::fromUtf8(texts::BatonnetsEnJeu).arg(inPlay);
+        return translated(texts::BatonnetsEnJeu).arg(inPlay);
     }
     void setText(QAccessible::Text, const QString&) override {}
     // The board, where the sticks stand.

@@ -18,6 +18,7 @@
 #include "PictureBox.h"
 #include "StatusLabel.h"
 #include "TitledFrame.h"
+#include "Translate.h"
 #include "game/BatonModule.h"
 #include "game/Texts.h"
 
@@ -31,10 +32,6 @@ using namespace std::chrono_literals;
 constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
 const QColor WindowColor(128, 64, 64);
 const QColor White(255, 255, 255);
-
-QString fromUtf8(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // Every caption is bold and sized in pixels, not points, so that it fills its control
 // the same way whatever the screen's dots per inch. Liberation Sans and Serif are
@@ -77,7 +74,7 @@ void reportFirstFrame() {
 
 // What a screen reader calls stick i: "Bâtonnet 1" to "Bâtonnet 21".
 QString stickName(int i) {
-    return QStringLiteral("%1 %2").arg(fromUtf8(texts::Batonnet)).arg(i + 1);
+    return QStringLiteral("%1 %2").arg(translated(texts::Batonnet)).arg(i + 1);
 }
 
 QColor toQColor(Color bgr) {
@@ -91,7 +88,7 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     : QWidget(parent), passPeriod_(DefaultPassPeriod) {
     installAccessibility(); // before any control exists
     setObjectName(QStringLiteral("Base_Batonnets"));
-    setWindowTitle(fromUtf8(texts::WindowTitle));
+    setWindowTitle(translated(texts::WindowTitle).arg(QStringLiteral(BATONNETS_SHORT_VERSION)));
     setWindowIcon(QIcon(QStringLiteral(":/assets/batonnets.ico")));
     setFixedSize(857, 429);
     // The window paints its whole surface itself (colour and board), so Qt need not
@@ -114,10 +111,10 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
 
     // Created from the back to the front: each new child lies in front of the ones
     // before it. The sticks made at start-up go behind everything (see createStick).
-    ouvrir_ = new GradientButton(fromUtf8(texts::Ouvrir), QColor(255, 128, 0), QColor(0, 0, 0),
+    ouvrir_ = new GradientButton(translated(texts::Ouvrir), QColor(255, 128, 0), QColor(0, 0, 0),
                                  White, buttonFont, this);
     ouvrir_->setGeometry(260, 344, 111, 37);
-    fermer_ = new GradientButton(fromUtf8(texts::Fermer), QColor(255, 128, 0), QColor(0, 0, 0),
+    fermer_ = new GradientButton(translated(texts::Fermer), QColor(255, 128, 0), QColor(0, 0, 0),
                                  White, buttonFont, this);
     fermer_->setGeometry(714, 344, 139, 37);
 
@@ -127,11 +124,11 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     batonnets_[0]->setAccessibleName(stickName(0));
     connect(batonnets_[0], &PictureBox::clicked, this, [this] { emit batonnetClicked(0); });
 
-    joue_ = new GradientButton(fromUtf8(texts::Joue), QColor(255, 0, 255), QColor(128, 0, 128),
+    joue_ = new GradientButton(translated(texts::Joue), QColor(255, 0, 255), QColor(128, 0, 128),
                                White, buttonFont, this);
     joue_->setGeometry(384, 388, 317, 33);
     joue_->setEnabled(false);
-    quitter_ = new GradientButton(fromUtf8(texts::Quitter), QColor(255, 0, 0), QColor(64, 0, 0),
+    quitter_ = new GradientButton(translated(texts::Quitter), QColor(255, 0, 0), QColor(64, 0, 0),
                                   White, buttonFont, this);
     quitter_->setGeometry(714, 384, 139, 39);
 
@@ -140,12 +137,12 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     const auto optionGroup = [&](const char* title, QColor band1, QColor band2, QRect frameRect,
                                  int optionWidth, int groupNumber, const char* first,
                                  const char* second, std::array<OptionButton*, 2>& options) {
-        auto* frame = new TitledFrame(fromUtf8(title), band1, band2, 20, White, frameFont, this);
+        auto* frame = new TitledFrame(translated(title), band1, band2, 20, White, frameFont, this);
         frame->setGeometry(frameRect);
         const char* captions[] = {first, second};
         for (int k = 0; k < 2; ++k) {
             options[k] =
-                new OptionButton(fromUtf8(captions[k]), groupNumber, k, White, optionFont, frame);
+                new OptionButton(translated(captions[k]), groupNumber, k, White, optionFont, frame);
             options[k]->setGeometry(12, 24 + 22 * k, optionWidth, 23);
         }
         options[0]->setValue(1);
@@ -156,8 +153,8 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
                             101, 2, texts::Joueur, texts::Ordinateur, debut_);
     vkFrame2_->setObjectName(QStringLiteral("vkFrame2"));
 
-    jouer_ = new GradientButton(fromUtf8(texts::Jouer), QColor(0, 255, 0), QColor(0, 64, 0), White,
-                                buttonFont, this);
+    jouer_ = new GradientButton(translated(texts::Jouer), QColor(0, 255, 0), QColor(0, 64, 0),
+                                White, buttonFont, this);
     jouer_->setGeometry(260, 384, 111, 37);
 
     resultat_ = new StatusLabel(boldFont("Liberation Serif", 29, true), QColor(255, 255, 192),
@@ -166,9 +163,13 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     resultat_->setForeColor(QColor(0, 128, 0));
     announcer_ = std::make_unique<Announcer>(resultat_);
 
-    couvercle_ = new PictureBox(loadPicture(QStringLiteral("couvercle"), dpr), -1, this);
+    // The lid shows the rules in the language spoken.
+    const QString lid = language() == QLatin1String("fr")
+                            ? QStringLiteral("couvercle")
+                            : QStringLiteral("couvercle_") + language();
+    couvercle_ = new PictureBox(loadPicture(lid, dpr), -1, this);
     couvercle_->setPosition({0, 28});
-    couvercle_->setAccessibleName(fromUtf8(texts::Couvercle));
+    couvercle_->setAccessibleName(translated(texts::Couvercle));
 
     vkFrame1_ = optionGroup(texts::Force, QColor(255, 128, 128), QColor(128, 0, 0),
                             {12, 344, 111, 77}, 89, 1, texts::Normale, texts::Expert, force_);
@@ -258,7 +259,7 @@ void BatonnetsWindow::setBoard(Board p) {
 }
 
 void BatonnetsWindow::setResultatText(std::string_view utf8) {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QString text = translated(utf8);
     if (text == resultat_->caption()) return;
     resultat_->setCaption(text);
     // Every new message is said as it is shown.

@@ -9,6 +9,7 @@
 #include "GradientButton.h"
 #include "PictureBox.h"
 #include "StatusLabel.h"
+#include "Translate.h"
 #include "game/BatonModule.h"
 #include "game/Texts.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 // Keeps a control's accessible description, telling assistive technology only of changes.
 void describe(QWidget* w, const char* utf8) {
-    const QString d = QString::fromUtf8(utf8);
+    const QString d = translated(utf8);
     if (w->accessibleDescription() != d) w->setAccessibleDescription(d);
 }
 
@@ -76,17 +77,16 @@ void BatonnetsWindow::settleControls() {
 }
 
 void BatonnetsWindow::announceComputerMove(int taken, int left) {
-    const QString s =
-        QString::fromUtf8(taken == 1 ? texts::OrdinateurPrendUn : texts::OrdinateurPrend);
+    const QString s = translated(taken == 1 ? texts::OrdinateurPrendUn : texts::OrdinateurPrend);
     announcer_->say(taken == 1 ? s.arg(left) : s.arg(taken).arg(left));
 }
 
 void BatonnetsWindow::announceSticksLeft(int left) {
-    announcer_->say(QString::fromUtf8(texts::IlEnReste).arg(left));
+    announcer_->say(translated(texts::IlEnReste).arg(left));
 }
 
 void BatonnetsWindow::announceLid(bool open) {
-    announcer_->say(QString::fromUtf8(open ? texts::CouvercleOuvert : texts::CouvercleFerme));
+    announcer_->say(translated(open ? texts::CouvercleOuvert : texts::CouvercleFerme));
 }
 
 // The focus mark shows once the keyboard is used, and goes with a click (FocusVisible.h).

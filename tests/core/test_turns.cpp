@@ -71,7 +71,7 @@ TEST(Texts, AsThePlayerReadsThem) {
         {texts::OrdinateurJoue, "L'ordinateur joue"},
         {texts::VousGagnez, "Vous gagnez !"},
         {texts::JaiGagne, "J'ai gagn\xc3\xa9 !"},
-        {texts::WindowTitle, "Jeu des b\xc3\xa2tonnets - Vendrix34 -  v 1.0"},
+        {texts::WindowTitle, "Jeu des b\xc3\xa2tonnets - Vendrix34 -  v %1"},
         {texts::Jouer, "Jouer"},
         {texts::Joue, "Validez votre coup"},
         {texts::Ouvrir, "Ouvrir"},

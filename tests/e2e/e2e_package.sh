@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a distribution would take it: built twice from copies of the
 # sources and compared byte for byte, checked by lintian and the metadata validators,
-# installed (as root, or through sudo), and its program asked for --version and --help.
+# installed (as root, or through sudo), its program asked for --version and --help, and
+# started in German and in French.
 # Expects SOURCE_DIR, WORK_DIR (scratch space), BIN (the game of the build tree), APP_ID,
 # VERSION, RELEASE_DATE and ASSETS in the environment.
 source "$(dirname "$0")/lib.sh"
@@ -54,7 +55,29 @@ changed=$(zcat /usr/share/doc/batonnets/changelog.gz | sed -n 's/^ -- .*>  //p' 
 zcat /usr/share/man/man6/batonnets.6.gz | grep -q "^\.TH BATONNETS 6 \"$RELEASE_DATE\" \"batonnets $VERSION\"" ||
     fail "the manual page is not dated $RELEASE_DATE for $VERSION"
 
-# The menu entry and the software-centre entry validate, the latter to the strictest level.
+# The menu entry and the software-centre entry validate, the latter to the strictest level
+# of both validators software centres use.
 desktop-file-validate "/usr/share/applications/$APP_ID.desktop" || fail "desktop entry"
 appstreamcli validate --pedantic --no-net "$metainfo" &>"$WORK/appstream.log" && findings appstream ||
     fail "appstreamcli: $(cat "$WORK/appstream.log")"
+appstream-util validate-relax --nonet "$metainfo" >/dev/null || fail "appstream-util"
+
+# The installed game speaks the desktop's language, and French when LANGUAGE asks for it:
+# the window's title tells which. It is read as the desktop reads it, from _NET_WM_NAME:
+# the older WM_NAME is in the locale's encoding, garbled under one not installed here.
+start_xvfb
+while IFS='|' read -r locale title; do
+    # shellcheck disable=SC2086 # the locale's settings are words
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES $locale /usr/games/batonnets &>"$WORK/game.log" &
+    game=$!
+    PIDS+=("$game")
+    win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" | head -n1) ||
+        fail "[$locale] no window: $(cat "$WORK/game.log")"
+    shown=$(xdotool getwindowname "$win")
+    [ "$shown" = "$title - Vendrix34 -  v ${VERSION%.*}" ] || fail "[$locale] the window is titled '$shown'"
+    kill "$game"
+    wait "$game" || true
+done <<EOF_ROWS
+LANG=de_DE.UTF-8|Stäbchenspiel
+LANG=de_DE.UTF-8 LANGUAGE=fr|Jeu des bâtonnets
+EOF_ROWS

@@ -24,13 +24,15 @@ start_xvfb() {
     export DISPLAY=":$DISPLAY"
 }
 
-# Starts the game ($BIN) under X and sets WIN to its window, found by its exact title.
+# Starts the game ($BIN) under X and sets WIN to its window, found by its title: exactly
+# the French one, or one that matches the pattern $1.
 start_game() {
+    local title=${1:-'^Jeu des bâtonnets - Vendrix34 -  v 1\.0$'}
     "$BIN" &>"$WORK/app.log" &
     APP_PID=$!
     PIDS+=($!)
-    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Jeu des bâtonnets - Vendrix34 -  v 1\.0$' |
-        head -n1) || fail "no window titled 'Jeu des bâtonnets - Vendrix34 -  v 1.0'"
+    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
+        fail "no window titled '$title'"
     sleep 0.3 # first frame
 }
 

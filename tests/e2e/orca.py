@@ -24,7 +24,7 @@ MESSAGES = ["A vous de jouer...", "L'ordinateur joue", "Vous gagnez !", "J'ai ga
 master, slave = os.openpty()
 tty.setraw(slave)
 orca = subprocess.Popen(["orca", "--replace", "--debug-file=" + os.ttyname(slave)],
-                        env=dict(os.environ, LC_ALL="C.UTF-8"),  # its own words in English
+                        env=dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE=""),  # in English
                         stdout=open(WORK + "/orca.out", "w"), stderr=subprocess.STDOUT)
 atexit.register(orca.terminate)
 said = []  # every utterance so far

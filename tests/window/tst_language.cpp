@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window in each language it ships, and under the C locale: every caption, message and
+// name a screen reader hears is that language's, each caption whole in its control at
+// full size, and the lid carries the rules in it. Run at 1x, 2x and 1.5x: the captions'
+// metrics are the same at every scale, the lid's picture is not.
+#include <QAccessible>
+#include <QFontMetrics>
+#include <QTest>
+#include <QTranslator>
+
+#include "GradientButton.h"
+#include "OptionButton.h"
+#include "PictureBox.h"
+#include "StatusLabel.h"
+#include "TitledFrame.h"
+#include "Translate.h"
+#include "WindowFixture.h"
+#include "game/Texts.h"
+
+using namespace batonnets;
+using namespace batonnets::test;
+
+namespace {
+
+QString nameOf(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+}
+QString descriptionOf(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
+}
+
+// The width a control leaves its caption, as its paint code lays it out: a button keeps
+// 6 px free on each side, an option button has its indicator (20 px) on the left and
+// 3 px on the right, a frame's title and the status line keep 4 px on each side.
+int room(QWidget* c) {
+    if (qobject_cast<GradientButton*>(c)) return c->width() - 12;
+    if (qobject_cast<OptionButton*>(c)) return c->width() - 23;
+    return c->width() - 8;
+}
+
+} // namespace
+
+class TstLanguage : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachLanguage_data() {
+        QTest::addColumn<QStringList>("desktop"); // QLocale::uiLanguages(), as Qt gives them
+        QTest::addColumn<QString>("language");    // the one the game speaks
+        QTest::addColumn<QString>("jouer");       // Jouer's caption in it
+        const auto row = [](const char* name, QStringList desktop, QString language,
+                            QString jouer) { QTest::newRow(name) << desktop << language << jouer; };
+        row("C", {"C"}, "fr", "Jouer");
+        row("en", {"en-US", "en-Latn-US", "en"}, "en", "Play");
+        row("de", {"de-DE", "de-Latn-DE", "de"}, "de", "Spielen");
+        row("es", {"es-ES", "es-Latn-ES", "es"}, "es", "Jugar");
+        row("it", {"it-IT", "it-Latn-IT", "it"}, "it", "Gioca");
+        row("pt, else it", {"pt-BR", "pt", "it"}, "it", "Gioca");
+        row("fr-CA, else de", {"fr-CA", "de"}, "fr", "Jouer");
+        row("pt", {"pt-BR", "pt-Latn-BR", "pt"}, "fr", "Jouer");
+    }
+
+    void eachLanguage() {
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, language);
+        QFETCH(QString, jouer);
+        chooseLanguage(desktop);
+        QCOMPARE(batonnets::language(), language);
+        // What a French text becomes: itself in French; otherwise its translation, the
+        // empty string where there is none, which no control shows.
+        QTranslator translation;
+        QVERIFY(language == "fr" || translation.load(":/i18n/batonnets_" + language + ".qm"));
+        const auto in = [&](const char* french) {
+            return language == "fr" ? QString::fromUtf8(french)
+                                    : translation.translate(texts::TranslationContext, french);
+        };
+        GameWindow w;
+        QCOMPARE(w.f.jouer()->text(), jouer);
+        QCOMPARE(w.f.windowTitle(),
+                 in(texts::WindowTitle).arg(QStringLiteral(BATONNETS_SHORT_VERSION)));
+
+        // Each caption, as a screen reader names the control, and whole in it at its size.
+        const auto fits = [](QWidget* c, const QString& text) {
+            const QFontMetrics m(c->font());
+            const int left = room(c) - m.horizontalAdvance(text);
+            QVERIFY2(left >= 0, qPrintable(QString("%1 px too wide: %2").arg(-left).arg(text)));
+        };
+        const std::pair<QWidget*, const char*> captions[] = {
+            {w.f.jouer(), texts::Jouer},       {w.f.joue(), texts::Joue},
+            {w.f.ouvrir(), texts::Ouvrir},     {w.f.fermer(), texts::Fermer},
+            {w.f.quitter(), texts::Quitter},   {w.f.vkFrame1(), texts::Force},
+            {w.f.force(0), texts::Normale},    {w.f.force(1), texts::Expert},
+            {w.f.vkFrame2(), texts::Debut},    {w.f.debut(0), texts::Joueur},
+            {w.f.debut(1), texts::Ordinateur},
+        };
+        for (const auto& [control, french] : captions) {
+            QCOMPARE(nameOf(control), in(french));
+            fits(control, in(french));
+        }
+        for (const char* message :
+             {texts::AVousDeJouer, texts::OrdinateurJoue, texts::VousGagnez, texts::JaiGagne}) {
+            w.f.setResultatText(message);
+            QCOMPARE(nameOf(w.f.resultat()), in(message));
+            fits(w.f.resultat(), in(message));
+        }
+
+        // The lid, closed with the rules on it: on the screen at 1x, and from its 2x
+        // picture on a high-density screen. Then the sticks, and a move each way.
+        QCOMPARE(nameOf(w.f.couvercle()), in(texts::Couvercle));
+        QCOMPARE(descriptionOf(w.f.couvercle()), in(texts::Ferme));
+        const QString lid = language == "fr" ? "couvercle" : "couvercle_" + language;
+        if (qGuiApp->devicePixelRatio() == 1.0)
+            QCOMPARE(w.screen().copy(0, 28, 857, 286), picture(lid));
+        else
+            QCOMPARE(w.f.couvercle()->picture().toImage().convertToFormat(QImage::Format_RGB32),
+                     picture(lid + "@2x"));
+        w.click(w.f.jouer());
+        QCOMPARE(descriptionOf(w.f.couvercle()), in(texts::Ouvert));
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(nameOf(w.f.batonnet(i)), in(texts::Batonnet) + ' ' + QString::number(i + 1));
+            QCOMPARE(descriptionOf(w.f.batonnet(i)), in(texts::EnJeu));
+        }
+        w.click(w.f.batonnet(0));
+        w.click(w.f.joue()); // the computer answers 19 with the next two
+        QCOMPARE(descriptionOf(w.f.batonnet(0)), in(texts::PrisParVous));
+        QCOMPARE(descriptionOf(w.f.batonnet(1)), in(texts::PrisParOrdinateur));
+        QCOMPARE(nameOf(w.f.resultat()), in(texts::AVousDeJouer));
+    }
+};
+
+QTEST_MAIN(TstLanguage)
+#include "tst_language.moc"

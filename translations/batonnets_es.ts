@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="fr">
+<context>
+    <name>batonnets::texts</name>
+    <message>
+        <source>Jeu des bâtonnets - Vendrix34 -  v %1</source>
+        <extracomment>The window&apos;s title; %1 is the version, as 1.0.</extracomment>
+        <translation>Juego de los palillos - Vendrix34 -  v %1</translation>
+    </message>
+    <message>
+        <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <translation>Juego de palillos contra el ordenador. Por turnos, cada uno retira a su elección entre 1 y 3 palillos. Pierde quien se lleva el último.</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <extracomment>Title of the strength options&apos; frame: 103 px of 19 px bold.</extracomment>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Normale</source>
+        <extracomment>Strength option, the first: 66 px of 13 px bold.</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <extracomment>Strength option, the second: 66 px of 13 px bold.</extracomment>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <extracomment>Title of the frame that says who moves first: 111 px of 19 px bold.</extracomment>
+        <translation>Empieza</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <extracomment>Who moves first: the player. 78 px of 13 px bold.</extracomment>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <extracomment>Who moves first: the computer. 78 px of 13 px bold.</extracomment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Jouer</source>
+        <extracomment>Button that starts a game: 99 px of 24 px bold.</extracomment>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <extracomment>Button that opens the lid: 99 px of 24 px bold.</extracomment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <extracomment>Button that closes the lid: 127 px of 24 px bold.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <extracomment>Button that ends the game: 127 px of 24 px bold.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Validez votre coup</source>
+        <extracomment>Button that hands the player&apos;s move over: 305 px of 24 px bold.</extracomment>
+        <translation>Confirma tu jugada</translation>
+    </message>
+    <message>
+        <source>A vous de jouer...</source>
+        <extracomment>Status: the player&apos;s turn.</extracomment>
+        <translation>Te toca jugar...</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur joue</source>
+        <extracomment>Status: the computer is moving.</extracomment>
+        <translation>Juega el ordenador</translation>
+    </message>
+    <message>
+        <source>Vous gagnez !</source>
+        <extracomment>Status: the player has won.</extracomment>
+        <translation>¡Has ganado!</translation>
+    </message>
+    <message>
+        <source>J&apos;ai gagné !</source>
+        <extracomment>Status: the computer has won.</extracomment>
+        <translation>¡He ganado!</translation>
+    </message>
+    <message>
+        <source>Bâtonnet</source>
+        <extracomment>A stick, as a screen reader names it, followed by its number.</extracomment>
+        <translation>Palillo</translation>
+    </message>
+    <message>
+        <source>en jeu</source>
+        <extracomment>A stick still in the row.</extracomment>
+        <translation>en juego</translation>
+    </message>
+    <message>
+        <source>pris par vous</source>
+        <extracomment>A stick the player has taken.</extracomment>
+        <translation>retirado por ti</translation>
+    </message>
+    <message>
+        <source>pris par l&apos;ordinateur</source>
+        <extracomment>A stick the computer has taken.</extracomment>
+        <translation>retirado por el ordenador</translation>
+    </message>
+    <message>
+        <source>Couvercle</source>
+        <extracomment>The lid over the sticks, as a screen reader names it.</extracomment>
+        <translation>Tapa</translation>
+    </message>
+    <message>
+        <source>ouvert</source>
+        <extracomment>The lid&apos;s state.</extracomment>
+        <translation>abierta</translation>
+    </message>
+    <message>
+        <source>fermé</source>
+        <extracomment>The lid&apos;s state.</extracomment>
+        <translation>cerrada</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur prend 1 bâtonnet, il en reste %1.</source>
+        <extracomment>%1 is what is left, from 0 to 20: choose words that fit every count.</extracomment>
+        <translation>El ordenador retira 1 palillo. Palillos restantes: %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur prend %1 bâtonnets, il en reste %2.</source>
+        <extracomment>%1 is 2 or 3, %2 what is left, from 0 to 19.</extracomment>
+        <translation>El ordenador retira %1 palillos. Palillos restantes: %2.</translation>
+    </message>
+    <message>
+        <source>Il en reste %1.</source>
+        <extracomment>After the player&apos;s move; %1 is what is left, from 0 to 20.</extracomment>
+        <translation>Palillos restantes: %1.</translation>
+    </message>
+    <message>
+        <source>Bâtonnets, %1 en jeu</source>
+        <extracomment>The row of sticks; %1 is how many are in play, from 1 to 21.</extracomment>
+        <translation>Palillos, %1 en juego</translation>
+    </message>
+    <message>
+        <source>Couvercle ouvert</source>
+        <translation>Tapa abierta</translation>
+    </message>
+    <message>
+        <source>Couvercle fermé</source>
+        <translation>Tapa cerrada</translation>
+    </message>
+    <message>
+        <source>Jeu des bâtonnets</source>
+        <extracomment>The lid&apos;s title, 68 px bold italic serif; at most 740 px wide.</extracomment>
+        <translation>Juego de los palillos</translation>
+    </message>
+    <message>
+        <source>A votre tour vous devez retirer 1 à 3 bâtonnets</source>
+        <extracomment>The lid&apos;s first rule, 21 px bold; at most 740 px wide.</extracomment>
+        <translation>En tu turno debes retirar de 1 a 3 palillos</translation>
+    </message>
+    <message>
+        <source>Le perdant est celui qui reste avec 1 seul bâtonnet.</source>
+        <extracomment>The lid&apos;s second rule, 21 px bold; at most 740 px wide.</extracomment>
+        <translation>Pierde quien se queda con el último palillo.</translation>
+    </message>
+    <message>
+        <source>Utilisation : batonnets [options]</source>
+        <translation>Uso: batonnets [opciones]</translation>
+    </message>
+    <message>
+        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
+        <translation>Juego de los palillos contra el ordenador: por turnos, cada uno retira de 1 a 3 palillos; pierde quien se lleva el último.</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide et quitte.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Affiche la version et la licence, et quitte.</source>
+        <translation>Muestra la versión y la licencia, y termina.</translation>
+    </message>
+    <message>
+        <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
+        <translation>También se aceptan las opciones comunes a los programas Qt (-platform, -display, -style…); véase batonnets(6).</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Bâtonnets developers
+Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.</source>
+        <translation>Copyright © 2026 Bâtonnets developers
+Licencia GPLv3+: GPL de GNU versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: usted es libre de modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, hasta donde permite la ley.</translation>
+    </message>
+    <message>
+        <source>batonnets : option inconnue « %1 »</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>batonnets: opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>batonnets : argument inattendu « %1 »</source>
+        <translation>batonnets: argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>Essayez « batonnets --help ».</source>
+        <translation>Pruebe «batonnets --help».</translation>
+    </message>
+    <message>
+        <source>batonnets : aucun écran disponible (%1) ; le jeu a besoin d&apos;un affichage graphique.</source>
+        <extracomment>%1 is one of the causes below.</extracomment>
+        <translation>batonnets: no hay ninguna pantalla disponible (%1); el juego necesita una pantalla gráfica.</translation>
+    </message>
+    <message>
+        <source>module d&apos;affichage « %1 » introuvable</source>
+        <extracomment>%1 is the name of a Qt platform plugin, as xcb or wayland.</extracomment>
+        <translation>no se encuentra el módulo de pantalla «%1»</translation>
+    </message>
+    <message>
+        <source>DISPLAY n&apos;est pas défini</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir l&apos;écran « %1 »</source>
+        <extracomment>%1 is an X display, as :0.</extracomment>
+        <translation>no se puede abrir la pantalla «%1»</translation>
+    </message>
+    <message>
+        <source>impossible de joindre le compositeur Wayland « %1 »</source>
+        <extracomment>%1 is a Wayland display, as wayland-0.</extracomment>
+        <translation>no se puede contactar con el compositor Wayland «%1»</translation>
+    </message>
+    <message>
+        <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
+        <translation>no se pudo iniciar ningún módulo de pantalla</translation>
+    </message>
+</context>
+</TS>

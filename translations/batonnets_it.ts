@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="fr">
+<context>
+    <name>batonnets::texts</name>
+    <message>
+        <source>Jeu des bâtonnets - Vendrix34 -  v %1</source>
+        <extracomment>The window&apos;s title; %1 is the version, as 1.0.</extracomment>
+        <translation>Gioco dei bastoncini - Vendrix34 -  v %1</translation>
+    </message>
+    <message>
+        <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <translation>Gioco dei bastoncini contro il computer. A turno, ciascuno toglie a scelta da 1 a 3 bastoncini. Perde chi prende l&apos;ultimo.</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <extracomment>Title of the strength options&apos; frame: 103 px of 19 px bold.</extracomment>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Normale</source>
+        <extracomment>Strength option, the first: 66 px of 13 px bold.</extracomment>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <extracomment>Strength option, the second: 66 px of 13 px bold.</extracomment>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <extracomment>Title of the frame that says who moves first: 111 px of 19 px bold.</extracomment>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <extracomment>Who moves first: the player. 78 px of 13 px bold.</extracomment>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <extracomment>Who moves first: the computer. 78 px of 13 px bold.</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Jouer</source>
+        <extracomment>Button that starts a game: 99 px of 24 px bold.</extracomment>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <extracomment>Button that opens the lid: 99 px of 24 px bold.</extracomment>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <extracomment>Button that closes the lid: 127 px of 24 px bold.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <extracomment>Button that ends the game: 127 px of 24 px bold.</extracomment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Validez votre coup</source>
+        <extracomment>Button that hands the player&apos;s move over: 305 px of 24 px bold.</extracomment>
+        <translation>Conferma la mossa</translation>
+    </message>
+    <message>
+        <source>A vous de jouer...</source>
+        <extracomment>Status: the player&apos;s turn.</extracomment>
+        <translation>Tocca a te...</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur joue</source>
+        <extracomment>Status: the computer is moving.</extracomment>
+        <translation>Il computer gioca</translation>
+    </message>
+    <message>
+        <source>Vous gagnez !</source>
+        <extracomment>Status: the player has won.</extracomment>
+        <translation>Hai vinto!</translation>
+    </message>
+    <message>
+        <source>J&apos;ai gagné !</source>
+        <extracomment>Status: the computer has won.</extracomment>
+        <translation>Ho vinto!</translation>
+    </message>
+    <message>
+        <source>Bâtonnet</source>
+        <extracomment>A stick, as a screen reader names it, followed by its number.</extracomment>
+        <translation>Bastoncino</translation>
+    </message>
+    <message>
+        <source>en jeu</source>
+        <extracomment>A stick still in the row.</extracomment>
+        <translation>in gioco</translation>
+    </message>
+    <message>
+        <source>pris par vous</source>
+        <extracomment>A stick the player has taken.</extracomment>
+        <translation>preso da te</translation>
+    </message>
+    <message>
+        <source>pris par l&apos;ordinateur</source>
+        <extracomment>A stick the computer has taken.</extracomment>
+        <translation>preso dal computer</translation>
+    </message>
+    <message>
+        <source>Couvercle</source>
+        <extracomment>The lid over the sticks, as a screen reader names it.</extracomment>
+        <translation>Coperchio</translation>
+    </message>
+    <message>
+        <source>ouvert</source>
+        <extracomment>The lid&apos;s state.</extracomment>
+        <translation>aperto</translation>
+    </message>
+    <message>
+        <source>fermé</source>
+        <extracomment>The lid&apos;s state.</extracomment>
+        <translation>chiuso</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur prend 1 bâtonnet, il en reste %1.</source>
+        <extracomment>%1 is what is left, from 0 to 20: choose words that fit every count.</extracomment>
+        <translation>Il computer prende 1 bastoncino. Bastoncini rimasti: %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;ordinateur prend %1 bâtonnets, il en reste %2.</source>
+        <extracomment>%1 is 2 or 3, %2 what is left, from 0 to 19.</extracomment>
+        <translation>Il computer prende %1 bastoncini. Bastoncini rimasti: %2.</translation>
+    </message>
+    <message>
+        <source>Il en reste %1.</source>
+        <extracomment>After the player&apos;s move; %1 is what is left, from 0 to 20.</extracomment>
+        <translation>Bastoncini rimasti: %1.</translation>
+    </message>
+    <message>
+        <source>Bâtonnets, %1 en jeu</source>
+        <extracomment>The row of sticks; %1 is how many are in play, from 1 to 21.</extracomment>
+        <translation>Bastoncini, %1 in gioco</translation>
+    </message>
+    <message>
+        <source>Couvercle ouvert</source>
+        <translation>Coperchio aperto</translation>
+    </message>
+    <message>
+        <source>Couvercle fermé</source>
+        <translation>Coperchio chiuso</translation>
+    </message>
+    <message>
+        <source>Jeu des bâtonnets</source>
+        <extracomment>The lid&apos;s title, 68 px bold italic serif; at most 740 px wide.</extracomment>
+        <translation>Gioco dei bastoncini</translation>
+    </message>
+    <message>
+        <source>A votre tour vous devez retirer 1 à 3 bâtonnets</source>
+        <extracomment>The lid&apos;s first rule, 21 px bold; at most 740 px wide.</extracomment>
+        <translation>Al tuo turno devi togliere da 1 a 3 bastoncini</translation>
+    </message>
+    <message>
+        <source>Le perdant est celui qui reste avec 1 seul bâtonnet.</source>
+        <extracomment>The lid&apos;s second rule, 21 px bold; at most 740 px wide.</extracomment>
+        <translation>Perde chi resta con l&apos;ultimo bastoncino.</translation>
+    </message>
+    <message>
+        <source>Utilisation : batonnets [options]</source>
+        <translation>Uso: batonnets [opzioni]</translation>
+    </message>
+    <message>
+        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
+        <translation>Gioco dei bastoncini contro il computer: a turno, ciascuno toglie da 1 a 3 bastoncini; chi prende l&apos;ultimo perde.</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide et quitte.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Affiche la version et la licence, et quitte.</source>
+        <translation>Mostra la versione e la licenza, ed esce.</translation>
+    </message>
+    <message>
+        <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
+        <translation>Sono accettate anche le opzioni comuni ai programmi Qt (-platform, -display, -style…); vedere batonnets(6).</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Bâtonnets developers
+Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.</source>
+        <translation>Copyright © 2026 Bâtonnets developers
+Licenza GPLv3+: GNU GPL versione 3 o successiva &lt;https://gnu.org/licenses/gpl.html&gt;.
+Questo è software libero: si è liberi di modificarlo e redistribuirlo.
+NON c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.</translation>
+    </message>
+    <message>
+        <source>batonnets : option inconnue « %1 »</source>
+        <extracomment>%1 is the option as it was typed.</extracomment>
+        <translation>batonnets: opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>batonnets : argument inattendu « %1 »</source>
+        <translation>batonnets: argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>Essayez « batonnets --help ».</source>
+        <translation>Provare «batonnets --help».</translation>
+    </message>
+    <message>
+        <source>batonnets : aucun écran disponible (%1) ; le jeu a besoin d&apos;un affichage graphique.</source>
+        <extracomment>%1 is one of the causes below.</extracomment>
+        <translation>batonnets: nessuno schermo disponibile (%1); il gioco ha bisogno di uno schermo grafico.</translation>
+    </message>
+    <message>
+        <source>module d&apos;affichage « %1 » introuvable</source>
+        <extracomment>%1 is the name of a Qt platform plugin, as xcb or wayland.</extracomment>
+        <translation>modulo di visualizzazione «%1» non trovato</translation>
+    </message>
+    <message>
+        <source>DISPLAY n&apos;est pas défini</source>
+        <translation>DISPLAY non è impostata</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir l&apos;écran « %1 »</source>
+        <extracomment>%1 is an X display, as :0.</extracomment>
+        <translation>impossibile aprire lo schermo «%1»</translation>
+    </message>
+    <message>
+        <source>impossible de joindre le compositeur Wayland « %1 »</source>
+        <extracomment>%1 is a Wayland display, as wayland-0.</extracomment>
+        <translation>impossibile contattare il compositor Wayland «%1»</translation>
+    </message>
+    <message>
+        <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
+        <translation>nessun modulo di visualizzazione è riuscito ad avviarsi</translation>
+    </message>
+</context>
+</TS>
