@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include "Announcer.h"
 #include "GradientButton.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
@@ -124,6 +125,13 @@ class TstLanguage : public QObject {
         QCOMPARE(descriptionOf(w.f.batonnet(0)), in(texts::PrisParVous));
         QCOMPARE(descriptionOf(w.f.batonnet(1)), in(texts::PrisParOrdinateur));
         QCOMPARE(nameOf(w.f.resultat()), in(texts::AVousDeJouer));
+        // What a screen reader was last told, and the row it lands on.
+        QCOMPARE(nameOf(w.f.resultat()->findChildren<Announcement*>().last()),
+                 in(texts::OrdinateurPrend).arg(2).arg(17) + ' ' + in(texts::AVousDeJouer));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.f.batonnet(0))
+                     ->parent()
+                     ->text(QAccessible::Name),
+                 in(texts::BatonnetsEnJeu).arg(17));
     }
 };
 
