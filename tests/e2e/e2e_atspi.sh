@@ -1,21 +1,35 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game through the accessibility bus alone, as a screen-reader user plays it: a
-# private session bus, the real program at its real pace, and atspi.py. Under Xvfb a
-# whole game is won; under a headless weston (`e2e_atspi.sh lid`) the lid slides open in
-# about its second while the program answers. Either way the window is painted.
+# The game as a screen-reader user plays it, in a private session bus, at its real pace.
+# Through the accessibility bus alone (atspi.py): under Xvfb a whole game is won; under a
+# headless weston (`e2e_atspi.sh lid`) the lid slides open in about its second while the
+# program answers. With the real Orca screen reader (`e2e_atspi.sh orca`, orca.py): a whole
+# game played by keyboard under Xvfb from nothing but what Orca says. The window is painted.
 [ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh"
+mode=${1:-play}
+export HOME=$WORK XDG_RUNTIME_DIR=$WORK # private
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BATONNETS_REPORT_FIRST_FRAME=1
-if [ "${1:-play}" = lid ]; then
-    export XDG_RUNTIME_DIR=$WORK WAYLAND_DISPLAY=batonnets-e2e QT_QPA_PLATFORM=wayland # WORK is private
+if [ "$mode" = lid ]; then
+    export WAYLAND_DISPLAY=batonnets-e2e QT_QPA_PLATFORM=wayland
     weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 &>"$WORK/weston.log" &
     PIDS+=($!)
     for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.05; done
 else
     start_xvfb
 fi
-"$BIN" 2>"$WORK/app.log" &
-PIDS+=($!)
-/usr/bin/python3 -u "$(dirname "$0")/atspi.py" "${1:-play}" || fail "program: $(cat "$WORK/app.log")"
+if [ "$mode" = orca ]; then
+    /usr/bin/python3 -u "$(dirname "$0")/orca.py" "$WORK" &
+    player=$!
+    for _ in $(seq 400); do [ -e "$WORK/orca-ready" ] || ! kill -0 $player 2>/dev/null && break; sleep 0.05; done
+    [ -e "$WORK/orca-ready" ] || fail "Orca did not start: $(tail -n 20 "$WORK/orca.out")"
+    start_game
+    xdotool windowfocus --sync "$WIN"
+else
+    "$BIN" &>"$WORK/app.log" &
+    PIDS+=($!)
+    /usr/bin/python3 -u "$(dirname "$0")/atspi.py" "$mode" &
+    player=$!
+fi
+wait $player || fail "program: $(cat "$WORK/app.log")"
 grep -q '^first-frame ' "$WORK/app.log" || fail "no frame painted: $(cat "$WORK/app.log")"
