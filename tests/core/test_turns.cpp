@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts, the computer's table, new games, the player's turn and whole games,
+// The computer's table, new games, the player's turn and whole games,
 // through the game's handlers against the recording fake.
 #include <gtest/gtest.h>
 
@@ -62,32 +62,6 @@ struct Game {
 };
 
 } // namespace
-
-// The words the player reads, letter for letter: every other test compares with these
-// constants, so a typo here would pass everywhere else.
-TEST(Texts, AsThePlayerReadsThem) {
-    const std::pair<const char*, const char*> rows[] = {
-        {texts::AVousDeJouer, "A vous de jouer..."},
-        {texts::OrdinateurJoue, "L'ordinateur joue"},
-        {texts::VousGagnez, "Vous gagnez !"},
-        {texts::JaiGagne, "J'ai gagn\xc3\xa9 !"},
-        {texts::WindowTitle, "Jeu des b\xc3\xa2tonnets - Vendrix34 -  v %1"},
-        {texts::Jouer, "Jouer"},
-        {texts::Joue, "Validez votre coup"},
-        {texts::Ouvrir, "Ouvrir"},
-        {texts::Fermer, "Fermer"},
-        {texts::Quitter, "Quitter"},
-        {texts::Force, "Force"},
-        {texts::Normale, "Normale"},
-        {texts::Expert, "Expert"},
-        {texts::Debut, "D\xc3\xa9"
-                       "but"},
-        {texts::Joueur, "Joueur"},
-        {texts::Ordinateur, "Ordinateur"},
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_STREQ(text, expected);
-}
 
 // Every count the computer can face. A winning count is answered at once by a move that
 // leaves the player a losing one, as the solver says; a losing count (5, 9, 13, 17:
