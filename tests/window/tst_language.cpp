@@ -97,8 +97,9 @@ class TstLanguage : public QObject {
             QCOMPARE(nameOf(control), in(french));
             fits(control, in(french));
         }
+        // The status line, named by its message: none before a game, then each in turn.
         for (const char* message :
-             {texts::AVousDeJouer, texts::OrdinateurJoue, texts::VousGagnez, texts::JaiGagne}) {
+             {"", texts::AVousDeJouer, texts::OrdinateurJoue, texts::VousGagnez, texts::JaiGagne}) {
             w.f.setResultatText(message);
             QCOMPARE(nameOf(w.f.resultat()), in(message));
             fits(w.f.resultat(), in(message));
