@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the real window: clicks through the QWindow, keys typed into it as the player
 // types them and where the focus goes after each, and what a screen reader hears and does.
-#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
@@ -130,7 +129,6 @@ class TstInput : public QObject {
     // when carried out: a stick reached then, a button enabled then.
     void screenReader() {
         GameWindow w;
-        const auto acc = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -149,7 +147,7 @@ class TstInput : public QObject {
         QCOMPARE(row->child(row->indexOfChild(stick(7))), stick(7));
         announced.clear();
         w.click(w.f.jouer());
-        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description), u(texts::Ouvert));
+        QCOMPARE(descriptionOf(w.f.couvercle()), u(texts::Ouvert));
         press(w.f.batonnet(0));
         QCoreApplication::sendPostedEvents(); // carried out from the event loop
         w.click(w.f.joue());

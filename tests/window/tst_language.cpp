@@ -3,7 +3,6 @@
 // name a screen reader hears is that language's, each caption whole in its control at
 // full size, and the lid carries the rules in it. Run at 1x, 2x and 1.5x: the captions'
 // metrics are the same at every scale, the lid's picture is not.
-#include <QAccessible>
 #include <QFontMetrics>
 #include <QTest>
 #include <QTranslator>
@@ -22,13 +21,6 @@ using namespace batonnets;
 using namespace batonnets::test;
 
 namespace {
-
-QString nameOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
-}
-QString descriptionOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
-}
 
 // The width a control leaves its caption, as its paint code lays it out: a button keeps
 // 6 px free on each side, an option button has its indicator (20 px) on the left and
@@ -129,9 +121,7 @@ class TstLanguage : public QObject {
         // What a screen reader was last told, and the row it lands on.
         QCOMPARE(nameOf(w.f.resultat()->findChildren<Announcement*>().last()),
                  in(texts::OrdinateurPrend).arg(2).arg(17) + ' ' + in(texts::AVousDeJouer));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.f.batonnet(0))
-                     ->parent()
-                     ->text(QAccessible::Name),
+        QCOMPARE(acc(w.f.batonnet(0))->parent()->text(QAccessible::Name),
                  in(texts::BatonnetsEnJeu).arg(17));
     }
 };

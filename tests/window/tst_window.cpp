@@ -3,7 +3,6 @@
 // technology: its layout and roles, the lid's slides at the game's pace, even on a display that
 // stops answering, the fast paint paths, the status line, and the 2x pictures on a
 // high-density screen.
-#include <QAccessible>
 #include <QBackingStore>
 #include <QGuiApplication>
 #include <QTest>
@@ -59,12 +58,12 @@ class TstWindow : public QObject {
             auto* c = w.f.findChild<QWidget*>(name);
             QVERIFY2(c && c->isVisible(), name);
             QCOMPARE(QRect(c->mapTo(&w.f, QPoint(0, 0)), c->size()), place);
-            const QAccessibleInterface* a = A::queryAccessibleInterface(c);
+            const QAccessibleInterface* a = acc(c);
             QCOMPARE(a->role(), role);
             QCOMPARE(bool(a->state().checked),
                      role == A::RadioButton && QByteArray(name).endsWith('0'));
         }
-        QCOMPARE(A::queryAccessibleInterface(&w.f)->role(), A::Window);
+        QCOMPARE(acc(&w.f)->role(), A::Window);
         const auto inked = [&](QColor c) {
             const QImage line = w.screen().copy(384, 344, 315, 42);
             const auto* p = reinterpret_cast<const QRgb*>(line.constBits()); // rows unpadded
