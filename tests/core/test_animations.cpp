@@ -3,6 +3,8 @@
 // against the recording fake: exact pass counts, repaint kinds and order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeWindow.h"
 #include "game/Alignment.h"
 #include "game/BaseBatonnets.h"
@@ -22,22 +24,20 @@ TEST(StartUp, TheRowOnceThenEachLayoutExact) {
     game.onActivated();
     game.onActivated(); // a later activation (switching programs) must not redo it
     game.onBatonnet(0); // picking is locked before the first game
-    struct Row {
-        void (*layout)(BatonModule&, WindowOps&);
-        float first, step;
-        int count;
-    };
+    // The layout (none: the row as start-up made it), its first stick's left, its step, its count.
+    using Row = std::tuple<void (*)(BatonModule&, WindowOps&), float, float, int>;
     BatonModule m;
-    for (const Row r : {Row{nullptr, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
-                        Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21}}) {
-        if (r.layout) {
+    for (const auto& [layout, first, step, count] :
+         {Row{nullptr, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
+          Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21}}) {
+        if (layout) {
             w.sticks[3].left = 500;
-            r.layout(m, w);
-            EXPECT_EQ(m.NbBatonnets, r.count);
+            layout(m, w);
+            EXPECT_EQ(m.NbBatonnets, count);
         }
         for (int i = 0; i <= 20; ++i)
-            EXPECT_EQ(w.sticks[i].left, r.first + r.step * i) << r.count << " sticks, " << i;
-        EXPECT_EQ(w.inPlay(), r.count); // shown, in the row, inside the window
+            EXPECT_EQ(w.sticks[i].left, first + step * i) << count << " sticks, " << i;
+        EXPECT_EQ(w.inPlay(), count); // shown, in the row, inside the window
     }
     EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u); // not animated
 }
@@ -45,33 +45,29 @@ TEST(StartUp, TheRowOnceThenEachLayoutExact) {
 // One pixel a pass, each pass its move, its repaint (the whole window while the board
 // appears, the lid alone while it closes), then the pace.
 TEST(Lid, PassCountsAndRepaintKinds) {
-    struct Row {
-        bool open;
-        float from;
-        std::size_t passes;
-        float end, posAnimAfter;
-    };
-    const Row rows[] = {{true, 0.0f, 858, 857.0f, 858.0f},
-                        {true, 857.0f, 1, 857.0f, 858.0f},
-                        {false, 857.0f, 858, 0.0f, -1.0f},
-                        {false, 0.0f, 1, 0.0f, -1.0f}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.from);
+    // Opening or not, from where, the passes, where the lid and the loop variable end.
+    const std::tuple<bool, float, std::size_t, float, float> rows[] = {
+        {true, 0.0f, 858, 857.0f, 858.0f},
+        {true, 857.0f, 1, 857.0f, 858.0f},
+        {false, 857.0f, 858, 0.0f, -1.0f},
+        {false, 0.0f, 1, 0.0f, -1.0f}};
+    for (const auto& [open, from, passes, end, posAnimAfter] : rows) {
+        SCOPED_TRACE(from);
         FakeWindow w;
-        w.lid = r.from;
+        w.lid = from;
         float posAnim = 123;
-        r.open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
-        const Op repaint = r.open ? Op::RepaintWindow : Op::RepaintLid;
-        ASSERT_EQ(w.log.size(), 3 * r.passes + 1);
-        for (std::size_t k = 0; k < r.passes; ++k) {
-            const float step = (r.open ? 1.0f : -1.0f) * static_cast<float>(k);
+        open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
+        const Op repaint = open ? Op::RepaintWindow : Op::RepaintLid;
+        ASSERT_EQ(w.log.size(), 3 * passes + 1);
+        for (std::size_t k = 0; k < passes; ++k) {
+            const float step = (open ? 1.0f : -1.0f) * static_cast<float>(k);
             EXPECT_EQ(w.log[3 * k].op, Op::MoveLid);
-            EXPECT_EQ(w.log[3 * k].x, r.from + step);
+            EXPECT_EQ(w.log[3 * k].x, from + step);
             EXPECT_EQ(w.log[3 * k + 1].op, repaint);
             EXPECT_EQ(w.log[3 * k + 2].op, Op::Pace);
         }
-        EXPECT_EQ(w.lid, r.end);
-        EXPECT_EQ(posAnim, r.posAnimAfter);
+        EXPECT_EQ(w.lid, end);
+        EXPECT_EQ(posAnim, posAnimAfter);
     }
 }
 
@@ -79,30 +75,26 @@ TEST(Lid, PassCountsAndRepaintKinds) {
 // stick 5 at each row's height: the sticks glide back one after the other, from the
 // left, each straight up or down.
 TEST(Aligne, EachStickGlidesBackInTurn) {
-    struct Row {
-        float top;
-        std::size_t passes;
-        float after;
-    };
-    // An odd distance stops one pixel short: the loop never clamps.
-    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {291, 128, 37},
-                        {35, 1, 35}, {37, 1, 37},    {100, 33, 36}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.top);
+    // Stick 5's height, its passes, its height after. An odd distance stops one pixel short:
+    // the loop never clamps.
+    const std::tuple<float, std::size_t, float> rows[] = {
+        {36, 1, 36}, {290, 128, 36}, {291, 128, 37}, {35, 1, 35}, {37, 1, 37}, {100, 33, 36}};
+    for (const auto& [top, passes, after] : rows) {
+        SCOPED_TRACE(top);
         FakeWindow w;
         BaseBatonnets game(w);
         game.onActivated();
         w.log.clear();
         w.sticks[2].top = 290;
         w.sticks[12].top = -220;
-        w.sticks[5].top = r.top;
+        w.sticks[5].top = top;
         std::int16_t indice = 0, pas = 0;
         float posAnim = 0;
         Aligne(w, indice, pas, posAnim);
         // A stick in line still costs one pass.
-        EXPECT_EQ(w.count(Op::MoveStick), 18 + 128 + 129 + r.passes);
+        EXPECT_EQ(w.count(Op::MoveStick), 18 + 128 + 129 + passes);
         EXPECT_EQ(w.count(Op::RepaintWindow), w.count(Op::MoveStick));
-        EXPECT_EQ(w.sticks[5].top, r.after);
+        EXPECT_EQ(w.sticks[5].top, after);
         EXPECT_EQ(w.sticks[2].top, 36.0f);
         EXPECT_EQ(w.sticks[12].top, 36.0f);
         int last = 0;
@@ -125,11 +117,8 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
         r.reseed(seconds);
         return r.next();
     };
-    for (double t : {0.0, 4295.0, 45000.25, 86399.5}) {
-        SCOPED_TRACE(t);
-        EXPECT_EQ(drawAt(t), drawAt(t));
-        EXPECT_NE(drawAt(t), drawAt(t + 1e-6));
-    }
+    for (double t : {0.0, 4295.0, 45000.25, 86399.5})
+        EXPECT_NE(drawAt(t), drawAt(t + 1e-6)) << t;
     std::mt19937 engine(1'000'000u); // one second past midnight, in microseconds
     EXPECT_EQ(drawAt(1.0), TimeOfDayRandom::toUnit(engine()));
     EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
