@@ -101,9 +101,9 @@ TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
         EXPECT_EQ(w.log.at(0).color, DarkRed);
         EXPECT_EQ(w.log.at(1).text, texts::OrdinateurJoue);
         EXPECT_EQ(w.log.back().op, Op::Flag);
-        const std::size_t said = w.find(Op::Spoken).value();
         EXPECT_EQ(w.spoken(), std::vector<std::string>{"computer " + std::to_string(taken) + ", " +
                                                        std::to_string(m.NbBatonnets) + " left"});
+        const std::size_t said = w.find(Op::Spoken).value();
         EXPECT_GT(said, w.find(Op::MoveStick, true).value());
         EXPECT_LT(said, w.find(Op::Text, true).value());
         expectAtRest(m, w);
