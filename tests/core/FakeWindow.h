@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the game window: it keeps every control's state as the real
 // window would and logs every operation, so tests can count passes and repaints and
-// check the order of what the player would see.
+// check the order of what the player would see; and a game started up on it.
 #pragma once
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/BaseBatonnets.h"
 #include "game/Texts.h"
 #include "game/WindowOps.h"
 
@@ -171,6 +172,25 @@ class FakeWindow : public WindowOps {
         return sticks[i];
     }
     const Stick& stick(int i) const { return const_cast<FakeWindow*>(this)->stick(i); }
+};
+
+// A game started through the handlers as the player would.
+struct Game {
+    FakeWindow w;
+    BaseBatonnets game{w};
+    Game() { game.onActivated(); }
+    const BatonModule& m() const { return game.module(); }
+
+    int leftmostInPlay() const {
+        for (int i = 0; i <= 20; ++i)
+            if (w.sticks[i].top == 36.0f && w.sticks[i].left < 857.0f) return i;
+        return -1;
+    }
+    void take(int k) {
+        for (int j = 0; j < k; ++j)
+            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
+        if (k < 3 && w.joue) game.onJoue();
+    }
 };
 
 } // namespace batonnets::test

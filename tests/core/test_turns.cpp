@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "FakeWindow.h"
-#include "game/BaseBatonnets.h"
 #include "game/ComputerTurn.h"
 #include "game/Texts.h"
 
@@ -42,25 +41,6 @@ void expectAtRest(const BatonModule& m, const FakeWindow& w) {
         EXPECT_GE(m.NbBatonnets, 2);
     }
 }
-
-// A game started through the handlers as the player would.
-struct Game {
-    FakeWindow w;
-    BaseBatonnets game{w};
-    Game() { game.onActivated(); }
-    const BatonModule& m() const { return game.module(); }
-
-    int leftmostInPlay() const {
-        for (int i = 0; i <= 20; ++i)
-            if (w.sticks[i].top == 36.0f && w.sticks[i].left < 857.0f) return i;
-        return -1;
-    }
-    void take(int k) {
-        for (int j = 0; j < k; ++j)
-            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
-        if (k < 3 && w.joue) game.onJoue();
-    }
-};
 
 } // namespace
 
