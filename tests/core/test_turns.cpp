@@ -134,7 +134,6 @@ TEST(PlayerTurn, OneTurnAfterAnother) {
     Game g;
     g.game.onJouer();
     g.game.onBatonnet(4);
-    EXPECT_EQ(g.w.sticks[4].top, 290.0f);
     EXPECT_TRUE(g.w.joue);
     g.w.log.clear();
     g.game.onBatonnet(7);

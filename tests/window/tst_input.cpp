@@ -61,13 +61,11 @@ class TstInput : public QObject {
         w.click(w.f.debut(0)); // the player first
         w.click(w.f.jouer());
         w.click(w.f.joue()); // disabled: the computer would play
-        QCOMPARE(w.game.module().NbBatonnets, 21);
         const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150); // on stick 1 of 21
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, stick0);
         QTest::mouseMove(w.f.windowHandle(), beside);
         QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, beside);
-        QCOMPARE(w.f.stickTop(0), InPlayTop);
-        QCOMPARE(w.f.stickTop(1), InPlayTop);
+        QCOMPARE(w.game.module().NbBatonnets, 21); // neither the computer nor the player took
         w.click(stick0);
         QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
         // The focus went to the next stick, unmarked for a player who clicks; an arrow key
