@@ -20,19 +20,6 @@
 using namespace batonnets;
 using namespace batonnets::test;
 
-namespace {
-
-// The width a control leaves its caption, as its paint code lays it out: a button keeps
-// 6 px free on each side, an option button has its indicator (20 px) on the left and
-// 3 px on the right, a frame's title and the status line keep 4 px on each side.
-int room(QWidget* c) {
-    if (qobject_cast<GradientButton*>(c)) return c->width() - 12;
-    if (qobject_cast<OptionButton*>(c)) return c->width() - 23;
-    return c->width() - 8;
-}
-
-} // namespace
-
 class TstLanguage : public QObject {
     Q_OBJECT
   private slots:
@@ -71,10 +58,15 @@ class TstLanguage : public QObject {
         QCOMPARE(w.f.windowTitle(),
                  in(texts::WindowTitle).arg(QStringLiteral(BATONNETS_SHORT_VERSION)));
 
-        // Each caption, as a screen reader names the control, and whole in it at its size.
+        // Each caption, as a screen reader names the control, and whole in it at its size:
+        // in the width the control leaves its caption, as its paint code lays it out. A button
+        // keeps 6 px free on each side, an option button has its indicator (20 px) on the left
+        // and 3 px on the right, a frame's title and the status line keep 4 px on each side.
         const auto fits = [](QWidget* c, const QString& text) {
-            const QFontMetrics m(c->font());
-            const int left = room(c) - m.horizontalAdvance(text);
+            const int room = c->width() - (qobject_cast<GradientButton*>(c) ? 12
+                                           : qobject_cast<OptionButton*>(c) ? 23
+                                                                            : 8);
+            const int left = room - QFontMetrics(c->font()).horizontalAdvance(text);
             QVERIFY2(left >= 0, qPrintable(QString("%1 px too wide: %2").arg(-left).arg(text)));
         };
         const std::pair<QWidget*, const char*> captions[] = {
