@@ -94,8 +94,8 @@ class Monkey : public BatonnetsWindow {
     }
 
     // After each handler has returned, b the control clicked: it ran inside no other's
-    // animation and left one story. Once the program has
-    // ended, the state stays the last one before: nothing may change it (see click()).
+    // animation and left one story. Once the program has ended, the state stays the last
+    // one before: nothing may change it (see click()).
     void after(QAbstractButton* b) {
         const QString name = b->text() + b->accessibleName();
         if (passDepth > 0) fail(name + " ran inside another handler's animation");
