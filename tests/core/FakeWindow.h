@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the game window: it keeps every control's state as the real
 // window would and logs every operation, so tests can count passes and repaints and
-// check the order of what the player would see.
+// check the order of what the player would see; and a game started up on it.
 #pragma once
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "game/BaseBatonnets.h"
 #include "game/Texts.h"
 #include "game/WindowOps.h"
 
@@ -40,7 +41,6 @@ struct Event {
     Op op;
     int i = 0;   // stick index, board, enabled flag, milliseconds
     float x = 0; // left edge
-    float y = 0; // top edge
     std::string text{};
     Color color = 0;
 };
@@ -53,17 +53,11 @@ struct Stick {
 
 class FakeWindow : public WindowOps {
   public:
-    FakeWindow() {
-        sticks[0] = {true, true, 18.0f, 36.0f}; // stick 0 comes with the window
-    }
-
-    std::array<Stick, 21> sticks{};
+    std::array<Stick, 21> sticks{{{true, true, 18.0f, 36.0f}}}; // stick 0 comes with the window
     float lid = 0.0f;
-    float lidW = 857.0f;
     Board board = Board::Twenty;
     std::string text;
     Color color = 0x008000;
-    bool flag = false;
     bool jouer = true;
     bool joue = false;
     std::array<bool, 4> options{true, false, true, false}; // by Option: Joueur, Normale
@@ -84,7 +78,7 @@ class FakeWindow : public WindowOps {
     void moveStick(int i, float left, float top) override {
         stick(i).left = left;
         stick(i).top = top;
-        record({Op::MoveStick, i, left, top});
+        record({Op::MoveStick, i, left});
     }
     void showStick(int i) override { stick(i).shown = true; }
     void createStick(int i) override {
@@ -92,39 +86,19 @@ class FakeWindow : public WindowOps {
         sticks[i] = {true, false, sticks[0].left, sticks[0].top};
     }
     float lidLeft() const override { return lid; }
-    float lidWidth() const override { return lidW; }
-    void moveLid(float left) override {
-        lid = left;
-        record({Op::MoveLid, 0, left});
-    }
+    float lidWidth() const override { return 857.0f; }
+    // Each setter keeps what it sets and logs it.
+    void moveLid(float left) override { record({Op::MoveLid, 0, lid = left}); }
     void repaintWindow() override { record({Op::RepaintWindow}); }
     void repaintLid() override { record({Op::RepaintLid}); }
     void pace() override { record({Op::Pace}); }
     void flushFrame() override { record({Op::Flush}); }
-    void setBoard(Board p) override {
-        board = p;
-        record({Op::SetBoard, static_cast<int>(p)});
-    }
-    void setResultatText(std::string_view t) override {
-        text = t;
-        record({Op::Text, 0, 0, 0, text});
-    }
-    void setResultatColor(Color c) override {
-        color = c;
-        record({Op::Color, 0, 0, 0, {}, c});
-    }
-    void setResultatFlag(bool on) override {
-        flag = on;
-        record({Op::Flag, on});
-    }
-    void setJouerEnabled(bool on) override {
-        jouer = on;
-        record({Op::JouerEnabled, on});
-    }
-    void setJoueEnabled(bool on) override {
-        joue = on;
-        record({Op::JoueEnabled, on});
-    }
+    void setBoard(Board p) override { record({Op::SetBoard, static_cast<int>(board = p)}); }
+    void setResultatText(std::string_view t) override { record({Op::Text, 0, 0, text = t}); }
+    void setResultatColor(Color c) override { record({Op::Color, 0, 0, {}, color = c}); }
+    void setResultatFlag(bool on) override { record({Op::Flag, on}); }
+    void setJouerEnabled(bool on) override { record({Op::JouerEnabled, jouer = on}); }
+    void setJoueEnabled(bool on) override { record({Op::JoueEnabled, joue = on}); }
     bool optionSelected(Option o) const override { return options[static_cast<std::size_t>(o)]; }
     // What a screen reader is told, in short: "computer 2, 13 left", "16 left", "lid open".
     void announceComputerMove(int taken, int left) override {
@@ -188,7 +162,7 @@ class FakeWindow : public WindowOps {
     }
 
   private:
-    void say(std::string what) { record({Op::Spoken, 0, 0, 0, std::move(what)}); }
+    void say(std::string what) { record({Op::Spoken, 0, 0, std::move(what)}); }
     void record(Event e) {
         if (ended) throw std::logic_error("operation after the program ended");
         log.push_back(std::move(e));
@@ -198,6 +172,25 @@ class FakeWindow : public WindowOps {
         return sticks[i];
     }
     const Stick& stick(int i) const { return const_cast<FakeWindow*>(this)->stick(i); }
+};
+
+// A game started through the handlers as the player would.
+struct Game {
+    FakeWindow w;
+    BaseBatonnets game{w};
+    Game() { game.onActivated(); }
+    const BatonModule& m() const { return game.module(); }
+
+    int leftmostInPlay() const {
+        for (int i = 0; i <= 20; ++i)
+            if (w.sticks[i].top == 36.0f && w.sticks[i].left < 857.0f) return i;
+        return -1;
+    }
+    void take(int k) {
+        for (int j = 0; j < k; ++j)
+            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
+        if (k < 3 && w.joue) game.onJoue();
+    }
 };
 
 } // namespace batonnets::test

@@ -3,9 +3,10 @@
 // against the recording fake: exact pass counts, repaint kinds and order.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "FakeWindow.h"
 #include "game/Alignment.h"
-#include "game/BaseBatonnets.h"
 #include "game/Lid.h"
 #include "game/StickLayouts.h"
 #include "game/TimeOfDayRandom.h"
@@ -17,61 +18,50 @@ using namespace batonnets::test;
 // layouts are laid one after the other on that window, so that neither depends on what the other
 // left, and a stray stick is put back in its place.
 TEST(StartUp, TheRowOnceThenEachLayoutExact) {
-    FakeWindow w;
-    BaseBatonnets game(w);
-    game.onActivated();
-    game.onActivated(); // a later activation (switching programs) must not redo it
-    game.onBatonnet(0); // picking is locked before the first game
-    struct Row {
-        void (*layout)(BatonModule&, WindowOps&);
-        float first, step;
-        int count;
-    };
+    Game g;
+    g.game.onActivated(); // a later activation (switching programs) must not redo it
+    g.game.onBatonnet(0); // picking is locked before the first game
+    // The layout (none: the row as start-up made it), its first stick's left, its step, its count.
+    using Row = std::tuple<void (*)(BatonModule&, WindowOps&), float, float, int>;
     BatonModule m;
-    for (const Row r : {Row{nullptr, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
-                        Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21}}) {
-        if (r.layout) {
-            w.sticks[3].left = 500;
-            r.layout(m, w);
-            EXPECT_EQ(m.NbBatonnets, r.count);
+    for (const auto& [layout, first, step, count] :
+         {Row{nullptr, 18, 42, 20}, Row{Distribution21, 15, 40, 21},
+          Row{Distribution20, 18, 42, 20}, Row{Distribution21, 15, 40, 21}}) {
+        if (layout) {
+            g.w.sticks[3].left = 500;
+            layout(m, g.w);
+            EXPECT_EQ(m.NbBatonnets, count);
         }
         for (int i = 0; i <= 20; ++i)
-            EXPECT_EQ(w.sticks[i].left, r.first + r.step * i) << r.count << " sticks, " << i;
-        EXPECT_EQ(w.inPlay(), r.count); // shown, in the row, inside the window
+            EXPECT_EQ(g.w.sticks[i].left, first + step * i) << count << " sticks, " << i;
+        EXPECT_EQ(g.w.inPlay(), count); // shown, in the row, inside the window
     }
-    EXPECT_EQ(w.count(Op::MoveStick) + w.count(Op::RepaintWindow), 0u); // not animated
+    EXPECT_EQ(g.w.count(Op::MoveStick) + g.w.count(Op::RepaintWindow), 0u); // not animated
 }
 
 // One pixel a pass, each pass its move, its repaint (the whole window while the board
 // appears, the lid alone while it closes), then the pace.
 TEST(Lid, PassCountsAndRepaintKinds) {
-    struct Row {
-        bool open;
-        float from;
-        std::size_t passes;
-        float end, posAnimAfter;
-    };
-    const Row rows[] = {{true, 0.0f, 858, 857.0f, 858.0f},
-                        {true, 857.0f, 1, 857.0f, 858.0f},
-                        {false, 857.0f, 858, 0.0f, -1.0f},
-                        {false, 0.0f, 1, 0.0f, -1.0f}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.from);
+    // Opening or not, from where, the passes. The lid ends where the last pass put it, the
+    // loop variable one step further: 858 when opening, -1 when closing.
+    const std::tuple<bool, float, std::size_t> rows[] = {
+        {true, 0.0f, 858}, {true, 857.0f, 1}, {false, 857.0f, 858}, {false, 0.0f, 1}};
+    for (const auto& [open, from, passes] : rows) {
+        SCOPED_TRACE(from);
         FakeWindow w;
-        w.lid = r.from;
+        w.lid = from;
         float posAnim = 123;
-        r.open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
-        const Op repaint = r.open ? Op::RepaintWindow : Op::RepaintLid;
-        ASSERT_EQ(w.log.size(), 3 * r.passes + 1);
-        for (std::size_t k = 0; k < r.passes; ++k) {
-            const float step = (r.open ? 1.0f : -1.0f) * static_cast<float>(k);
+        open ? Ouvre(w, posAnim) : Ferme(w, posAnim);
+        const Op repaint = open ? Op::RepaintWindow : Op::RepaintLid;
+        ASSERT_EQ(w.log.size(), 3 * passes + 1);
+        for (std::size_t k = 0; k < passes; ++k) {
+            const float step = (open ? 1.0f : -1.0f) * static_cast<float>(k);
             EXPECT_EQ(w.log[3 * k].op, Op::MoveLid);
-            EXPECT_EQ(w.log[3 * k].x, r.from + step);
+            EXPECT_EQ(w.log[3 * k].x, from + step);
             EXPECT_EQ(w.log[3 * k + 1].op, repaint);
             EXPECT_EQ(w.log[3 * k + 2].op, Op::Pace);
         }
-        EXPECT_EQ(w.lid, r.end);
-        EXPECT_EQ(posAnim, r.posAnimAfter);
+        EXPECT_EQ(posAnim, open ? 858.0f : -1.0f);
     }
 }
 
@@ -79,34 +69,26 @@ TEST(Lid, PassCountsAndRepaintKinds) {
 // stick 5 at each row's height: the sticks glide back one after the other, from the
 // left, each straight up or down.
 TEST(Aligne, EachStickGlidesBackInTurn) {
-    struct Row {
-        float top;
-        std::size_t passes;
-        float after;
-    };
-    // An odd distance stops one pixel short: the loop never clamps.
-    const Row rows[] = {{36, 1, 36}, {290, 128, 36}, {291, 128, 37},
-                        {35, 1, 35}, {37, 1, 37},    {100, 33, 36}};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.top);
-        FakeWindow w;
-        BaseBatonnets game(w);
-        game.onActivated();
-        w.log.clear();
-        w.sticks[2].top = 290;
-        w.sticks[12].top = -220;
-        w.sticks[5].top = r.top;
+    // Stick 5's height, its passes, its height after. An odd distance stops one pixel short:
+    // the loop never clamps.
+    const std::tuple<float, std::size_t, float> rows[] = {
+        {36, 1, 36}, {290, 128, 36}, {291, 128, 37}, {35, 1, 35}, {37, 1, 37}, {100, 33, 36}};
+    for (const auto& [top, passes, after] : rows) {
+        SCOPED_TRACE(top);
+        Game g;
+        g.w.log.clear();
+        g.w.sticks[2].top = 290;
+        g.w.sticks[12].top = -220;
+        g.w.sticks[5].top = top;
         std::int16_t indice = 0, pas = 0;
         float posAnim = 0;
-        Aligne(w, indice, pas, posAnim);
+        Aligne(g.w, indice, pas, posAnim);
         // A stick in line still costs one pass.
-        EXPECT_EQ(w.count(Op::MoveStick), 18 + 128 + 129 + r.passes);
-        EXPECT_EQ(w.count(Op::RepaintWindow), w.count(Op::MoveStick));
-        EXPECT_EQ(w.sticks[5].top, r.after);
-        EXPECT_EQ(w.sticks[2].top, 36.0f);
-        EXPECT_EQ(w.sticks[12].top, 36.0f);
+        EXPECT_EQ(g.w.count(Op::MoveStick), 18 + 128 + 129 + passes);
+        EXPECT_EQ(g.w.count(Op::RepaintWindow), g.w.count(Op::MoveStick));
+        EXPECT_EQ(g.w.sticks[5].top, after);
         int last = 0;
-        for (const Event& e : w.log) {
+        for (const Event& e : g.w.log) {
             if (e.op != Op::MoveStick) continue;
             EXPECT_GE(e.i, last) << "stick " << e.i << " moved after stick " << last;
             last = e.i;
@@ -125,11 +107,8 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
         r.reseed(seconds);
         return r.next();
     };
-    for (double t : {0.0, 4295.0, 45000.25, 86399.5}) {
-        SCOPED_TRACE(t);
-        EXPECT_EQ(drawAt(t), drawAt(t));
-        EXPECT_NE(drawAt(t), drawAt(t + 1e-6));
-    }
+    for (double t : {0.0, 4295.0, 45000.25, 86399.5})
+        EXPECT_NE(drawAt(t), drawAt(t + 1e-6)) << t;
     std::mt19937 engine(1'000'000u); // one second past midnight, in microseconds
     EXPECT_EQ(drawAt(1.0), TimeOfDayRandom::toUnit(engine()));
     EXPECT_LT(TimeOfDayRandom::toUnit(0xFFFFFFFFu), 1.0);
@@ -143,53 +122,45 @@ TEST(TimeOfDayRandom, MicrosecondSeedsAllDayAndDrawsBelowOne) {
 // on Quitter, which aligns the sticks, then closes the lid, then keeps the closed box on
 // screen for a second before the end.
 TEST(Animations, EachEndsWithItsLastFrameOnScreenUpToQuitter) {
-    FakeWindow w;
-    BaseBatonnets game(w);
-    game.onActivated();
-    game.onOuvrir();
-    game.onFermer();
-    game.onJouer();
-    for (std::int16_t k : {0, 3, 7, 11, 15}) {
-        game.onBatonnet(k);
-        game.onJoue();
-    }
-    w.select(Option::DebutOrdinateur);
-    game.onDebut(1);
-    game.onJouer(); // align, close, open, the computer's move: three sticks up
-    const std::size_t quitting = w.log.size();
-    game.onQuitter();
-    EXPECT_EQ(w.scenes(quitting), "mf"); // the sticks back in line, then the lid closed
-    EXPECT_EQ(w.inPlay(), 20);
-    const auto sleep = w.find(Op::Sleep);
-    ASSERT_TRUE(sleep);
-    EXPECT_EQ(w.log[*sleep].i, 1000);
-    ASSERT_EQ(*sleep + 1, w.log.size()); // the last thing before the end
-    EXPECT_TRUE(w.ended);
+    Game g;
+    g.game.onOuvrir();
+    g.game.onFermer();
+    g.game.onJouer();
+    for (int k = 0; k < 5; ++k)
+        g.take(1); // sticks 0, 3, 7, 11 and 15
+    g.w.select(Option::DebutOrdinateur);
+    g.game.onDebut(1);
+    g.game.onJouer(); // align, close, open, the computer's move: three sticks up
+    const std::size_t quitting = g.w.log.size();
+    g.game.onQuitter();
+    EXPECT_EQ(g.w.scenes(quitting), "mf"); // the sticks back in line, then the lid closed
+    EXPECT_EQ(g.w.inPlay(), 20);
+    EXPECT_EQ(g.w.find(Op::Sleep), g.w.log.size() - 1); // the one pause, the last thing
+    EXPECT_EQ(g.w.log.back().i, 1000);
+    EXPECT_TRUE(g.w.ended);
     const auto isPass = [](Op op) {
         return op == Op::MoveLid || op == Op::MoveStick || op == Op::RepaintWindow ||
                op == Op::RepaintLid || op == Op::Pace;
     };
-    std::size_t flushes = 0;
-    for (std::size_t k = 0; k < w.log.size(); ++k) {
-        if (w.log[k].op == Op::Flush) ++flushes;
-        if (w.log[k].op != Op::Pace) continue;
-        ASSERT_LT(k + 1, w.log.size()) << "the last pass was never flushed";
-        const Op next = w.log[k + 1].op;
+    for (std::size_t k = 0; k < g.w.log.size(); ++k) {
+        if (g.w.log[k].op != Op::Pace) continue;
+        ASSERT_LT(k + 1, g.w.log.size()) << "the last pass was never flushed";
+        const Op next = g.w.log[k + 1].op;
         EXPECT_TRUE(isPass(next) || next == Op::Flush) << "op " << k + 1 << " follows a pass";
     }
-    EXPECT_GE(flushes, 10u);
+    EXPECT_GE(g.w.count(Op::Flush), 10u);
     // What a screen reader was told of the lid and the moves, in order, the player's sticks
     // one by one, the computer's move whole.
-    EXPECT_EQ(w.spoken(),
+    EXPECT_EQ(g.w.spoken(),
               (std::vector<std::string>{"lid open", "lid closed", "19 left", "computer 2, 17 left",
                                         "16 left", "computer 3, 13 left", "12 left",
                                         "computer 3, 9 left", "8 left", "computer 3, 5 left",
                                         "4 left", "computer 3, 1 left", "computer 3, 17 left"}));
     // The fake throws on any operation after the end; queued clicks must be ignored.
     EXPECT_NO_THROW({
-        game.onJouer();
-        game.onOuvrir();
-        game.onBatonnet(0);
-        game.onQuitter();
+        g.game.onJouer();
+        g.game.onOuvrir();
+        g.game.onBatonnet(0);
+        g.game.onQuitter();
     });
 }

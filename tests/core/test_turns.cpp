@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts, the computer's table, new games, the player's turn and whole games,
+// The computer's table, new games, the player's turn and whole games,
 // through the game's handlers against the recording fake.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "FakeWindow.h"
-#include "game/BaseBatonnets.h"
 #include "game/ComputerTurn.h"
 #include "game/Texts.h"
 
@@ -42,52 +42,7 @@ void expectAtRest(const BatonModule& m, const FakeWindow& w) {
     }
 }
 
-// A game started through the handlers as the player would.
-struct Game {
-    FakeWindow w;
-    BaseBatonnets game{w};
-    Game() { game.onActivated(); }
-    const BatonModule& m() const { return game.module(); }
-
-    int leftmostInPlay() const {
-        for (int i = 0; i <= 20; ++i)
-            if (w.sticks[i].top == 36.0f && w.sticks[i].left < 857.0f) return i;
-        return -1;
-    }
-    void take(int k) {
-        for (int j = 0; j < k; ++j)
-            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
-        if (k < 3 && w.joue) game.onJoue();
-    }
-};
-
 } // namespace
-
-// The words the player reads, letter for letter: every other test compares with these
-// constants, so a typo here would pass everywhere else.
-TEST(Texts, AsThePlayerReadsThem) {
-    const std::pair<const char*, const char*> rows[] = {
-        {texts::AVousDeJouer, "A vous de jouer..."},
-        {texts::OrdinateurJoue, "L'ordinateur joue"},
-        {texts::VousGagnez, "Vous gagnez !"},
-        {texts::JaiGagne, "J'ai gagn\xc3\xa9 !"},
-        {texts::WindowTitle, "Jeu des b\xc3\xa2tonnets - Vendrix34 -  v %1"},
-        {texts::Jouer, "Jouer"},
-        {texts::Joue, "Validez votre coup"},
-        {texts::Ouvrir, "Ouvrir"},
-        {texts::Fermer, "Fermer"},
-        {texts::Quitter, "Quitter"},
-        {texts::Force, "Force"},
-        {texts::Normale, "Normale"},
-        {texts::Expert, "Expert"},
-        {texts::Debut, "D\xc3\xa9"
-                       "but"},
-        {texts::Joueur, "Joueur"},
-        {texts::Ordinateur, "Ordinateur"},
-    };
-    for (const auto& [text, expected] : rows)
-        EXPECT_STREQ(text, expected);
-}
 
 // Every count the computer can face. A winning count is answered at once by a move that
 // leaves the player a losing one, as the solver says; a losing count (5, 9, 13, 17:
@@ -95,48 +50,42 @@ TEST(Texts, AsThePlayerReadsThem) {
 // sticks taken are the leftmost in play, announced in dark red before the first moves,
 // and told to a screen reader, with the count left, once the last has moved.
 TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
-    struct Row {
-        int inPlay;
-        double random; // none drawn when negative
-        int taken;
-    };
-    std::vector<Row> rows = {{17, 0.0, 1},      {13, 0.3333333, 1}, {9, 1.0 / 3, 2},
-                             {5, 0.6666666, 2}, {17, 2.0 / 3, 3},   {5, 0.9999999999, 3}};
+    // Sticks in play, the draw (none when negative), the sticks it makes the computer take.
+    std::vector<std::tuple<int, double, int>> rows = {{17, 0.0, 1},     {13, 0.3333333, 1},
+                                                      {9, 1.0 / 3, 2},  {5, 0.6666666, 2},
+                                                      {17, 2.0 / 3, 3}, {5, 0.9999999999, 3}};
     for (int n = 2; n <= 20; ++n)
         if (moverWins(n)) rows.push_back({n, -1.0, 0});
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.inPlay);
+    for (const auto& [inPlay, random, expected] : rows) {
+        SCOPED_TRACE(inPlay);
         FakeWindow w;
-        // The 21-stick row, r.inPlay sticks in play after stick 0, which the player took:
-        // a taken stick with a lower index is passed over.
+        // The 21-stick row, inPlay sticks in play after stick 0, which the player took: a
+        // taken stick with a lower index is passed over.
         for (int i = 0; i <= 20; ++i)
-            w.sticks[i] = {true, true, 15.0f + 40.0f * i, i == 0 || i > r.inPlay ? 290.0f : 36.0f};
+            w.sticks[i] = {true, true, 15.0f + 40.0f * i, i == 0 || i > inPlay ? 290.0f : 36.0f};
         w.jouer = false; // as during any game
-        if (r.random >= 0) w.randoms = {r.random};
+        if (random >= 0) w.randoms = {random};
         BatonModule m;
-        m.NbBatonnets = static_cast<std::int16_t>(r.inPlay);
+        m.NbBatonnets = static_cast<std::int16_t>(inPlay);
         JeuOrdi(m, w);
-        const int taken = r.inPlay - m.NbBatonnets;
-        if (r.random >= 0)
-            EXPECT_EQ(taken, r.taken);
+        const int taken = inPlay - m.NbBatonnets;
+        if (random >= 0)
+            EXPECT_EQ(taken, expected);
         else
             EXPECT_TRUE(taken >= 1 && taken <= 3 && !moverWins(m.NbBatonnets)) << taken;
-        EXPECT_EQ(w.count(Op::Reseed), r.random >= 0 ? 1u : 0u);
+        EXPECT_EQ(w.count(Op::Reseed), random >= 0 ? 1u : 0u);
         EXPECT_EQ(w.count(Op::MoveStick), 257u * taken);
         EXPECT_EQ(w.count(Op::RepaintWindow), 257u * taken);
         for (int i = 1; i <= taken; ++i)
             EXPECT_EQ(w.sticks[i].top, -220.0f) << i;
-        EXPECT_EQ(w.sticks[0].top, 290.0f);
-        ASSERT_GE(w.log.size(), 2u);
-        EXPECT_EQ(w.log[0].color, DarkRed);
-        EXPECT_EQ(w.log[1].text, texts::OrdinateurJoue);
+        EXPECT_EQ(w.log.at(0).color, DarkRed);
+        EXPECT_EQ(w.log.at(1).text, texts::OrdinateurJoue);
         EXPECT_EQ(w.log.back().op, Op::Flag);
-        const auto said = w.find(Op::Spoken);
-        ASSERT_TRUE(said);
         EXPECT_EQ(w.spoken(), std::vector<std::string>{"computer " + std::to_string(taken) + ", " +
                                                        std::to_string(m.NbBatonnets) + " left"});
-        EXPECT_GT(*said, *w.find(Op::MoveStick, true));
-        EXPECT_LT(*said, *w.find(Op::Text, true));
+        const std::size_t said = w.find(Op::Spoken).value();
+        EXPECT_GT(said, w.find(Op::MoveStick, true).value());
+        EXPECT_LT(said, w.find(Op::Text, true).value());
         expectAtRest(m, w);
     }
 }
@@ -145,55 +94,47 @@ TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
 // lid closes (once any option has ever been clicked), the old message goes, the board
 // is laid out, the lid opens, and only then does the computer move.
 TEST(NewGame, VariantsAndTheOrderOfWhatIsSeen) {
-    struct Row {
-        const char* what;
-        bool computerFirst, expert, optionClicked, secondGame;
-        Board board;
-        int inPlayAfter;
-        const char* scenes;
-    };
-    const Row rows[] = {
+    // What, the computer first, Expert, an option clicked, a second game, then the board,
+    // the sticks in play once the new game stands and its scenes.
+    const std::tuple<const char*, bool, bool, bool, bool, Board, int, const char*> rows[] = {
         {"Joueur, Normale", false, false, false, false, Board::Twenty, 20, "mxbo"},
         {"Joueur, Expert", false, true, true, false, Board::TwentyOne, 21, "mfxbo"},
         {"Ordinateur, Normale", true, false, true, false, Board::Twenty, 17, "mfxbocm"},
         {"Ordinateur, Expert", true, true, true, false, Board::Twenty, 17, "mfxbocm"},
         {"the game after an option click", false, true, true, true, Board::TwentyOne, 21, "mfxbo"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
+    for (const auto& [what, computerFirst, expert, optionClicked, secondGame, board, inPlayAfter,
+                      scenes] : rows) {
+        SCOPED_TRACE(what);
         Game g;
-        if (r.computerFirst) g.w.select(Option::DebutOrdinateur);
-        if (r.expert) g.w.select(Option::ForceExpert);
-        if (r.optionClicked) g.game.onForce(r.expert ? 1 : 0);
-        if (r.secondGame) { // the first one played to its end: Jouer is enabled again
+        if (computerFirst) g.w.select(Option::DebutOrdinateur);
+        if (expert) g.w.select(Option::ForceExpert);
+        if (optionClicked) g.game.onForce(expert ? 1 : 0);
+        if (secondGame) { // the first one played to its end: Jouer is enabled again
             g.game.onJouer();
             while (g.m().NbBatonnets > 1)
                 g.take(1);
         }
         g.w.log.clear();
         g.game.onJouer();
-        EXPECT_EQ(g.w.scenes(), r.scenes);
+        EXPECT_EQ(g.w.scenes(), scenes);
         // The lid closes over the board, or in one pass when it is closed already.
-        EXPECT_EQ(g.w.count(Op::RepaintLid), r.secondGame ? 858u : r.optionClicked ? 1u : 0u);
-        EXPECT_EQ(g.w.board, r.board);
-        EXPECT_EQ(g.m().NbBatonnets, r.inPlayAfter);
+        EXPECT_EQ(g.w.count(Op::RepaintLid), secondGame ? 858u : optionClicked ? 1u : 0u);
+        EXPECT_EQ(g.w.board, board);
+        EXPECT_EQ(g.m().NbBatonnets, inPlayAfter);
         EXPECT_FALSE(g.w.jouer);
         expectAtRest(g.m(), g.w);
     }
 }
 
-// A taken stick ignores clicks; a third stick hands over at once; a third that leaves
-// one wins without a reply; and a new game started mid-turn (an option click arms Jouer)
-// has nothing to confirm.
+// A third stick hands over at once; a third that leaves one wins without a reply; and a
+// new game started mid-turn (an option click arms Jouer) has nothing to confirm. (A click
+// on a taken stick is the monkey's: it makes thousands.)
 TEST(PlayerTurn, OneTurnAfterAnother) {
     Game g;
     g.game.onJouer();
     g.game.onBatonnet(4);
-    EXPECT_EQ(g.w.sticks[4].top, 290.0f);
     EXPECT_TRUE(g.w.joue);
-    const auto before = g.w.log.size();
-    g.game.onBatonnet(4); // already down
-    EXPECT_EQ(g.w.log.size(), before);
     g.w.log.clear();
     g.game.onBatonnet(7);
     EXPECT_EQ(g.w.count(Op::MoveStick), 255u);

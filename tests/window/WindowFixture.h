@@ -4,6 +4,7 @@
 // back from what was flushed to the screen.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
@@ -61,6 +62,11 @@ struct GameWindow {
 inline QImage picture(const QString& name) {
     return QImage(":/assets/" + name + ".jpg").convertToFormat(QImage::Format_RGB32);
 }
+
+// A control as assistive technology sees it, its name and its description.
+const auto acc = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
+const auto nameOf = [](QObject* o) { return acc(o)->text(QAccessible::Name); };
+const auto descriptionOf = [](QObject* o) { return acc(o)->text(QAccessible::Description); };
 
 // Lets the window handle what was only scheduled (no synchronous repaint).
 inline void settle() {

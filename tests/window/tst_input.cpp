@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the real window: clicks through the QWindow, keys typed into it as the player
 // types them and where the focus goes after each, and what a screen reader hears and does.
-#include <QAccessible>
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
@@ -62,13 +61,11 @@ class TstInput : public QObject {
         w.click(w.f.debut(0)); // the player first
         w.click(w.f.jouer());
         w.click(w.f.joue()); // disabled: the computer would play
-        QCOMPARE(w.game.module().NbBatonnets, 21);
         const QPoint stick0(15 + 12, 150), beside(15 + 12 + 30, 150); // on stick 1 of 21
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, stick0);
         QTest::mouseMove(w.f.windowHandle(), beside);
         QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, beside);
-        QCOMPARE(w.f.stickTop(0), InPlayTop);
-        QCOMPARE(w.f.stickTop(1), InPlayTop);
+        QCOMPARE(w.game.module().NbBatonnets, 21); // neither the computer nor the player took
         w.click(stick0);
         QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
         // The focus went to the next stick, unmarked for a player who clicks; an arrow key
@@ -89,35 +86,32 @@ class TstInput : public QObject {
     // types its keys; the focus must end where the row says; no focus: the program has
     // ended. The computer's move is fixed here: 19 leaves 17.
     void keys_data() {
-        using K = QKeySequence;
-        const K Space(Qt::Key_Space), Tab(Qt::Key_Tab), BackTab(Qt::SHIFT | Qt::Key_Tab),
-            Left(Qt::Key_Left), Right(Qt::Key_Right);
-        QTest::addColumn<QList<K>>("keys");
+        QTest::addColumn<QString>("keys"); // as QKeySequence::listFromString() reads them
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("left"); // sticks in play at the end, none before a game
-        const auto row = [](const char* name, QList<K> keys, const char* focus, int left) {
-            QTest::newRow(name) << keys << QString::fromLatin1(focus) << left;
+        const auto row = [](const char* name, const char* keys, const char* focus, int left) {
+            QTest::newRow(name) << QString(keys) << QString(focus) << left;
         };
         // Jouer hands the focus to the first stick, which Return takes as Space does.
-        row("Return and Enter press", {K(Qt::Key_Return), K(Qt::Key_Enter)}, "Batonnet1", 19);
+        row("Return and Enter press", "Return; Enter", "Batonnet1", 19);
         // Tab leaves the row for Validez (a stop on a stick would take it).
-        row("Validez then Space: the row", {Space, Space, Tab, Space}, "Batonnet3", 17);
+        row("Validez then Space: the row", "Space; Space; Tab; Space", "Batonnet3", 17);
         // Sticks 19 and 20 taken, the last one with no neighbour to its right; either arrow
         // walking the wrong way, or the focus going first left, ends elsewhere.
         row("arrows skip the sticks taken; a stick taken hands on to its right, else left",
-            {Space, K(Qt::Key_End), Left, Space, Left, Right, Space, Left}, "Batonnet16", 18);
-        row("Shift+Tab leaves it", {Space, Right, BackTab}, "Quitter", 20);
-        row("arrows walk the options", {BackTab, BackTab, K(Qt::Key_Down)}, "Debut1", 0);
-        row("Escape quits", {Space, K(Qt::Key_Escape)}, "", 20);
-        row("and Ctrl+Q", {Space, K(Qt::CTRL | Qt::Key_Q)}, "", 20);
+            "Space; End; Left; Space; Left; Right; Space; Left", "Batonnet16", 18);
+        row("Shift+Tab leaves it", "Space; Right; Shift+Tab", "Quitter", 20);
+        row("arrows walk the options", "Shift+Tab; Shift+Tab; Down", "Debut1", 0);
+        row("Escape quits", "Space; Esc", "", 20);
+        row("and Ctrl+Q", "Space; Ctrl+Q", "", 20);
     }
     void keys() {
-        QFETCH(QList<QKeySequence>, keys);
+        QFETCH(QString, keys);
         QFETCH(QString, focus);
         QFETCH(int, left);
         GameWindow w;
         w.f.jouer()->setFocus();
-        for (const QKeySequence& k : keys)
+        for (const QKeySequence& k : QKeySequence::listFromString(keys))
             w.type(k);
         QCOMPARE(w.f.ended(), focus.isEmpty());
         QCOMPARE(w.game.module().NbBatonnets, left);
@@ -130,7 +124,6 @@ class TstInput : public QObject {
     // when carried out: a stick reached then, a button enabled then.
     void screenReader() {
         GameWindow w;
-        const auto acc = [](QObject* o) { return QAccessible::queryAccessibleInterface(o); };
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -149,7 +142,6 @@ class TstInput : public QObject {
         QCOMPARE(row->child(row->indexOfChild(stick(7))), stick(7));
         announced.clear();
         w.click(w.f.jouer());
-        QCOMPARE(acc(w.f.couvercle())->text(QAccessible::Description), u(texts::Ouvert));
         press(w.f.batonnet(0));
         QCoreApplication::sendPostedEvents(); // carried out from the event loop
         w.click(w.f.joue());

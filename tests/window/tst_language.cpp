@@ -3,7 +3,6 @@
 // name a screen reader hears is that language's, each caption whole in its control at
 // full size, and the lid carries the rules in it. Run at 1x, 2x and 1.5x: the captions'
 // metrics are the same at every scale, the lid's picture is not.
-#include <QAccessible>
 #include <QFontMetrics>
 #include <QTest>
 #include <QTranslator>
@@ -20,26 +19,6 @@
 
 using namespace batonnets;
 using namespace batonnets::test;
-
-namespace {
-
-QString nameOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
-}
-QString descriptionOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
-}
-
-// The width a control leaves its caption, as its paint code lays it out: a button keeps
-// 6 px free on each side, an option button has its indicator (20 px) on the left and
-// 3 px on the right, a frame's title and the status line keep 4 px on each side.
-int room(QWidget* c) {
-    if (qobject_cast<GradientButton*>(c)) return c->width() - 12;
-    if (qobject_cast<OptionButton*>(c)) return c->width() - 23;
-    return c->width() - 8;
-}
-
-} // namespace
 
 class TstLanguage : public QObject {
     Q_OBJECT
@@ -79,10 +58,15 @@ class TstLanguage : public QObject {
         QCOMPARE(w.f.windowTitle(),
                  in(texts::WindowTitle).arg(QStringLiteral(BATONNETS_SHORT_VERSION)));
 
-        // Each caption, as a screen reader names the control, and whole in it at its size.
+        // Each caption, as a screen reader names the control, and whole in it at its size:
+        // in the width the control leaves its caption, as its paint code lays it out. A button
+        // keeps 6 px free on each side, an option button has its indicator (20 px) on the left
+        // and 3 px on the right, a frame's title and the status line keep 4 px on each side.
         const auto fits = [](QWidget* c, const QString& text) {
-            const QFontMetrics m(c->font());
-            const int left = room(c) - m.horizontalAdvance(text);
+            const int room = c->width() - (qobject_cast<GradientButton*>(c) ? 12
+                                           : qobject_cast<OptionButton*>(c) ? 23
+                                                                            : 8);
+            const int left = room - QFontMetrics(c->font()).horizontalAdvance(text);
             QVERIFY2(left >= 0, qPrintable(QString("%1 px too wide: %2").arg(-left).arg(text)));
         };
         const std::pair<QWidget*, const char*> captions[] = {
@@ -97,8 +81,9 @@ class TstLanguage : public QObject {
             QCOMPARE(nameOf(control), in(french));
             fits(control, in(french));
         }
+        // The status line, named by its message: none before a game, then each in turn.
         for (const char* message :
-             {texts::AVousDeJouer, texts::OrdinateurJoue, texts::VousGagnez, texts::JaiGagne}) {
+             {"", texts::AVousDeJouer, texts::OrdinateurJoue, texts::VousGagnez, texts::JaiGagne}) {
             w.f.setResultatText(message);
             QCOMPARE(nameOf(w.f.resultat()), in(message));
             fits(w.f.resultat(), in(message));
@@ -128,9 +113,7 @@ class TstLanguage : public QObject {
         // What a screen reader was last told, and the row it lands on.
         QCOMPARE(nameOf(w.f.resultat()->findChildren<Announcement*>().last()),
                  in(texts::OrdinateurPrend).arg(2).arg(17) + ' ' + in(texts::AVousDeJouer));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.f.batonnet(0))
-                     ->parent()
-                     ->text(QAccessible::Name),
+        QCOMPARE(acc(w.f.batonnet(0))->parent()->text(QAccessible::Name),
                  in(texts::BatonnetsEnJeu).arg(17));
     }
 };

@@ -3,11 +3,10 @@
 // buttons, the options and the dead spots of the strip, some of them made while an
 // animation runs and so queued by the window system until the running handler has
 // returned. After every handler the game's variables, the sticks, the lid, the buttons, the
-// options, the label, the keyboard focus and what a screen reader is told must tell one story
-// (no game yet, a turn, a game over); between handlers, and once the program has ended,
-// nothing may change (not even the focus). The run is the same every time (seed 11)
-// unless MONKEY_SEED names another seed, or "random"; MONKEY_CLICKS sets how many clicks
-// the monkey makes itself.
+// label and what a screen reader is told must tell one story (no game yet, a turn, a game
+// over); between handlers, and once the program has ended, nothing may change (not even the
+// options or the focus). The run is the same every time (seed 11) unless MONKEY_SEED names
+// another seed, or "random"; MONKEY_CLICKS sets how many clicks the monkey makes itself.
 #include <QTest>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -95,15 +94,14 @@ class Monkey : public BatonnetsWindow {
     }
 
     // After each handler has returned, b the control clicked: it ran inside no other's
-    // animation, opened the lid if it was Ouvrir, and left one story. Once the program has
-    // ended, the state stays the last one before: nothing may change it (see click()).
+    // animation and left one story. Once the program has ended, the state stays the last
+    // one before: nothing may change it (see click()).
     void after(QAbstractButton* b) {
         const QString name = b->text() + b->accessibleName();
         if (passDepth > 0) fail(name + " ran inside another handler's animation");
         if (quit) return;
         last = describe();
         quit = b == quitter();
-        if (b == ouvrir() && lidLeft() != OpenLeft) fail(name + " did not open the lid");
         if (!quit && !consistent()) fail(describe() + " after " + name);
     }
 
@@ -127,9 +125,9 @@ class Monkey : public BatonnetsWindow {
 
     // The one story: no game yet (the label still empty), a turn (the player's, which can go
     // on), or a game over. Which message and colour, and when Jouer comes back, the game's
-    // own tests tell. Whatever the story, one option of each group is selected, the lid and
-    // every stick are said to be where they are, and a stick with the focus is in play and
-    // within a click's reach.
+    // own tests tell; where the focus goes and how the options behave, tst_input's. Whatever
+    // the story, the lid stands open or closed, and it and every stick are said to be where
+    // they are.
     bool consistent() const {
         const int taken = game.module().NbPrisJoueur, left = game.module().NbBatonnets;
         const bool jouerOn = jouer()->isEnabled(), joueOn = joue()->isEnabled();
@@ -143,13 +141,8 @@ class Monkey : public BatonnetsWindow {
                                                      ? texts::PrisParVous
                                                      : texts::PrisParOrdinateur);
         }
-        const auto* focused = qobject_cast<const PictureBox*>(focusWidget());
-        if (!told || force(0)->value() + force(1)->value() != 1 ||
-            debut(0)->value() + debut(1)->value() != 1 ||
-            (focused && (stickTop(focused->index()) != InPlayTop || !focused->reachable())))
-            return false;
+        if (!told || (lidLeft() != 0.0f && lidLeft() != OpenLeft)) return false;
         const QString text = resultat()->caption();
-        if (lidLeft() != 0.0f && lidLeft() != OpenLeft) return false;
         if (text.isEmpty()) return taken == 3 && jouerOn && !joueOn;
         if (text == QString::fromUtf8(texts::AVousDeJouer))
             return left == inRow && left >= 2 && taken <= 2 && joueOn == (taken >= 1);
