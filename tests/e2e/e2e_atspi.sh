@@ -24,7 +24,15 @@ if [ "$mode" = orca ]; then
     for _ in $(seq 400); do [ -e "$WORK/orca-ready" ] || ! kill -0 $player 2>/dev/null && break; sleep 0.05; done
     [ -e "$WORK/orca-ready" ] || fail "Orca did not start: $(tail -n 20 "$WORK/orca.out")"
     start_game
-    xdotool windowfocus --sync "$WIN"
+    # Orca follows the window once it is told of its activation, which the program's
+    # accessibility bridge, still connecting as the window appears, may not pass on: so
+    # the window is activated again once Orca knows of the program, till Orca reads it.
+    for _ in $(seq 200); do grep -q '\[application | batonnets\]' "$WORK/orca.log" && break; sleep 0.05; done
+    heard() { grep -q "SPEECH OUTPUT: 'Normale" "$WORK/orca.log"; }
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$WIN"
+        for _ in $(seq 100); do heard && break 2; sleep 0.05; done
+    done
 else
     "$BIN" &>"$WORK/app.log" &
     PIDS+=($!)

@@ -31,7 +31,7 @@ heard = 0  # how far it has been gone through
 
 def listen():
     global said
-    with open(WORK + "/orca.log", "wb") as log:
+    with open(WORK + "/orca.log", "wb", buffering=0) as log:  # read by e2e_atspi.sh too
         for line in os.fdopen(master, "rb"):
             log.write(line)
             if m := re.search(r"SPEECH OUTPUT: '(.*?)' ?(\{.*\})?$", line.decode().rstrip()):
