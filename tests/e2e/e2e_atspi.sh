@@ -21,18 +21,25 @@ fi
 if [ "$mode" = orca ]; then
     /usr/bin/python3 -u "$(dirname "$0")/orca.py" "$WORK" &
     player=$!
+    PIDS+=($player)
     for _ in $(seq 400); do [ -e "$WORK/orca-ready" ] || ! kill -0 $player 2>/dev/null && break; sleep 0.05; done
     [ -e "$WORK/orca-ready" ] || fail "Orca did not start: $(tail -n 20 "$WORK/orca.out")"
     start_game
     # Orca follows the window once it is told of its activation, which the program's
     # accessibility bridge, still connecting as the window appears, may not pass on: so
-    # the window is activated again once Orca knows of the program, till Orca reads it.
-    for _ in $(seq 200); do grep -q '\[application | batonnets\]' "$WORK/orca.log" && break; sleep 0.05; done
+    # once Orca knows of the program, the window loses the focus to the root window and
+    # gets it back, till Orca reads it.
+    for _ in $(seq 600); do grep -q '\[application | batonnets\]' "$WORK/orca.log" && break; sleep 0.05; done
     heard() { grep -q "SPEECH OUTPUT: 'Normale" "$WORK/orca.log"; }
-    for _ in 1 2 3; do
-        xdotool windowfocus --sync "$WIN"
+    root=$(xdotool search --maxdepth 0 --name '')
+    xdotool windowfocus --sync "$WIN"
+    for _ in 1 2 3 4 5; do
         for _ in $(seq 100); do heard && break 2; sleep 0.05; done
+        xdotool windowfocus --sync "$root" windowfocus --sync "$WIN"
     done
+    heard || fail "Orca never read the window; what it had of the program:
+$(grep -a 'EVENT MANAGER: .*batonnets' "$WORK/orca.log" | tail -n 30)"
+    touch "$WORK/window-read" # the player may type
 else
     "$BIN" &>"$WORK/app.log" &
     PIDS+=($!)

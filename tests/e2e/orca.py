@@ -38,9 +38,9 @@ def listen():
                 said += m[1] + "\n"
 
 
-def hear(pattern):  # waits for what matches next in what was said, and returns the match
+def hear(pattern, wait=20):  # waits for what matches next in what was said; the match
     global heard
-    end = time.monotonic() + 20
+    end = time.monotonic() + wait
     while not (m := re.compile(pattern, re.M).search(said, heard)):
         if time.monotonic() > end:
             sys.exit("FAIL: never heard /%s/ in:\n%s" % (pattern, said[heard:][-600:]))
@@ -56,7 +56,9 @@ def key(name):
 threading.Thread(target=listen, daemon=True).start()
 hear(r".")  # Orca is up
 open(WORK + "/orca-ready", "w").close()
-hear(r"^Normale")  # the focus on the first option
+hear(r"^Normale", 90)  # the focus on the first option, once the caller has the window read
+while not os.path.exists(WORK + "/window-read"):  # and has done with the window's focus
+    time.sleep(0.05)
 for _ in range(4):
     key("Tab")
 hear(r"^Jouer push button")
