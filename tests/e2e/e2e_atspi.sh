@@ -22,7 +22,7 @@ if [ "$mode" = orca ]; then
     /usr/bin/python3 -u "$(dirname "$0")/orca.py" "$WORK" &
     player=$!
     PIDS+=($player)
-    for _ in $(seq 400); do [ -e "$WORK/orca-ready" ] || ! kill -0 $player 2>/dev/null && break; sleep 0.05; done
+    for _ in $(seq 1200); do [ -e "$WORK/orca-ready" ] || ! kill -0 $player 2>/dev/null && break; sleep 0.05; done
     [ -e "$WORK/orca-ready" ] || fail "Orca did not start: $(tail -n 20 "$WORK/orca.out")"
     start_game
     # Orca follows the window once it is told of its activation, which the program's

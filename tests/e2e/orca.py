@@ -54,7 +54,7 @@ def key(name):
 
 
 threading.Thread(target=listen, daemon=True).start()
-hear(r".")  # Orca is up
+hear(r".", 60)  # Orca is up (its first start on a new machine is slow)
 open(WORK + "/orca-ready", "w").close()
 hear(r"^Normale", 90)  # the focus on the first option, once the caller has the window read
 while not os.path.exists(WORK + "/window-read"):  # and has done with the window's focus
