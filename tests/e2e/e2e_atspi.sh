@@ -18,6 +18,10 @@ if [ "$mode" = lid ]; then
 else
     start_xvfb
 fi
+# The accessibility bus is started by the session bus, in the environment the session bus
+# had when it started: without this, it would put its socket in the shared ~/.cache, where
+# the other accessibility tests running beside this one put theirs at the same path.
+dbus-update-activation-environment HOME XDG_RUNTIME_DIR ${DISPLAY:+DISPLAY} ${WAYLAND_DISPLAY:+WAYLAND_DISPLAY}
 if [ "$mode" = orca ]; then
     /usr/bin/python3 -u "$(dirname "$0")/orca.py" "$WORK" &
     player=$!
