@@ -75,14 +75,9 @@ TEST(JeuOrdi, EveryCountAndEachEdgeOfTheDraw) {
             EXPECT_TRUE(taken >= 1 && taken <= 3 && !moverWins(m.NbBatonnets)) << taken;
         EXPECT_EQ(w.count(Op::Reseed), random >= 0 ? 1u : 0u);
         EXPECT_EQ(w.count(Op::MoveStick), 257u * taken);
-        EXPECT_EQ(w.count(Op::RepaintWindow), 257u * taken);
         for (int i = 1; i <= taken; ++i)
             EXPECT_EQ(w.sticks[i].top, -220.0f) << i;
         EXPECT_EQ(w.log.at(0).color, DarkRed);
-        EXPECT_EQ(w.log.at(1).text, texts::OrdinateurJoue);
-        EXPECT_EQ(w.log.back().op, Op::Flag);
-        EXPECT_EQ(w.spoken(), std::vector<std::string>{"computer " + std::to_string(taken) + ", " +
-                                                       std::to_string(m.NbBatonnets) + " left"});
         const std::size_t said = w.find(Op::Spoken).value();
         EXPECT_GT(said, w.find(Op::MoveStick, true).value());
         EXPECT_LT(said, w.find(Op::Text, true).value());
