@@ -23,10 +23,8 @@ bool moverWins(int n) {
     return false;
 }
 
-// The rules' invariants between two handlers.
+// The rules' invariants between two handlers (tst_monkey checks the counts in a turn).
 void expectAtRest(const BatonModule& m, const FakeWindow& w) {
-    EXPECT_GE(m.NbPrisJoueur, 0);
-    EXPECT_LE(m.NbPrisJoueur, 3);
     EXPECT_EQ(m.NbBatonnets, w.inPlay());
     if (w.text == texts::VousGagnez || w.text == texts::JaiGagne) {
         EXPECT_EQ(m.NbPrisJoueur, 3);
@@ -38,7 +36,6 @@ void expectAtRest(const BatonModule& m, const FakeWindow& w) {
         EXPECT_EQ(w.text, texts::AVousDeJouer);
         EXPECT_EQ(w.color, Green);
         EXPECT_EQ(w.joue, m.NbPrisJoueur > 0);
-        EXPECT_GE(m.NbBatonnets, 2);
     }
 }
 
