@@ -181,14 +181,13 @@ struct Game {
     Game() { game.onActivated(); }
     const BatonModule& m() const { return game.module(); }
 
-    int leftmostInPlay() const {
-        for (int i = 0; i <= 20; ++i)
-            if (w.sticks[i].top == 36.0f && w.sticks[i].left < 857.0f) return i;
-        return -1;
-    }
+    // Takes the k leftmost sticks in play, then confirms unless the third handed over.
     void take(int k) {
-        for (int j = 0; j < k; ++j)
-            game.onBatonnet(static_cast<std::int16_t>(leftmostInPlay()));
+        for (int i = 0, taken = 0; taken < k; ++i)
+            if (w.sticks.at(i).top == 36.0f) {
+                game.onBatonnet(static_cast<std::int16_t>(i));
+                ++taken;
+            }
         if (k < 3 && w.joue) game.onJoue();
     }
 };

@@ -55,10 +55,9 @@ TEST(Lid, PassCountsAndRepaintKinds) {
         const Op repaint = open ? Op::RepaintWindow : Op::RepaintLid;
         ASSERT_EQ(w.log.size(), 3 * passes + 1);
         for (std::size_t k = 0; k < passes; ++k) {
-            const float step = (open ? 1.0f : -1.0f) * static_cast<float>(k);
-            EXPECT_EQ(w.log[3 * k].op, Op::MoveLid);
-            EXPECT_EQ(w.log[3 * k].x, from + step);
-            EXPECT_EQ(w.log[3 * k + 1].op, repaint);
+            const float x = from + (open ? 1.0f : -1.0f) * static_cast<float>(k);
+            EXPECT_EQ(std::tuple(w.log[3 * k].op, w.log[3 * k].x, w.log[3 * k + 1].op),
+                      std::tuple(Op::MoveLid, x, repaint));
             EXPECT_EQ(w.log[3 * k + 2].op, Op::Pace);
         }
         EXPECT_EQ(posAnim, open ? 858.0f : -1.0f);
@@ -133,7 +132,6 @@ TEST(Animations, EachEndsWithItsLastFrameOnScreenUpToQuitter) {
     const std::size_t quitting = g.w.log.size();
     g.game.onQuitter();
     EXPECT_EQ(g.w.scenes(quitting), "mf"); // the sticks back in line, then the lid closed
-    EXPECT_EQ(g.w.inPlay(), 20);
     EXPECT_EQ(g.w.find(Op::Sleep), g.w.log.size() - 1); // the one pause, the last thing
     EXPECT_EQ(g.w.log.back().i, 1000);
     EXPECT_TRUE(g.w.ended);
@@ -147,7 +145,6 @@ TEST(Animations, EachEndsWithItsLastFrameOnScreenUpToQuitter) {
         const Op next = g.w.log[k + 1].op;
         EXPECT_TRUE(isPass(next) || next == Op::Flush) << "op " << k + 1 << " follows a pass";
     }
-    EXPECT_GE(g.w.count(Op::Flush), 10u);
     // What a screen reader was told of the lid and the moves, in order, the player's sticks
     // one by one, the computer's move whole.
     EXPECT_EQ(g.w.spoken(),
