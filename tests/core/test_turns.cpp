@@ -127,7 +127,6 @@ TEST(PlayerTurn, OneTurnAfterAnother) {
     Game g;
     g.game.onJouer();
     g.game.onBatonnet(4);
-    EXPECT_TRUE(g.w.joue);
     g.w.log.clear();
     g.game.onBatonnet(7);
     EXPECT_EQ(g.w.count(Op::MoveStick), 255u);
