@@ -33,7 +33,6 @@ class TstLanguage : public QObject {
         row("en", {"en-US", "en-Latn-US", "en"}, "en", "Play");
         row("de", {"de-DE", "de-Latn-DE", "de"}, "de", "Spielen");
         row("es", {"es-ES", "es-Latn-ES", "es"}, "es", "Jugar");
-        row("it", {"it-IT", "it-Latn-IT", "it"}, "it", "Gioca");
         row("pt, else it", {"pt-BR", "pt", "it"}, "it", "Gioca");
         row("fr-CA, else de", {"fr-CA", "de"}, "fr", "Jouer");
         row("pt", {"pt-BR", "pt-Latn-BR", "pt"}, "fr", "Jouer");
