@@ -35,7 +35,6 @@ class TstLanguage : public QObject {
         row("es", {"es-ES", "es-Latn-ES", "es"}, "es", "Jugar");
         row("pt, else it", {"pt-BR", "pt", "it"}, "it", "Gioca");
         row("fr-CA, else de", {"fr-CA", "de"}, "fr", "Jouer");
-        row("pt", {"pt-BR", "pt-Latn-BR", "pt"}, "fr", "Jouer");
     }
 
     void eachLanguage() {
