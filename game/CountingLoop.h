@@ -5,9 +5,15 @@
 // The variable is the caller's (PosAnim), so it is left at the first value past the end.
 #pragma once
 
+#include <cstdint>
+
 #include "WindowOps.h"
 
 namespace batonnets {
+
+// The time one animation pass takes at least, the same in every animation and on every
+// front end: about one second for the lid's 858-pass slide, the longest single one.
+inline constexpr std::int32_t PassPeriodUs = 1165;
 
 template <class Pass>
 void countingLoop(float& var, float start, const float end, const float step, Pass pass) {
