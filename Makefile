@@ -3,7 +3,7 @@
 # builds and runs every test. Both install the Debian packages they need first.
 JOBS ?= $(shell nproc)
 
-.PHONY: run build test test-release test-sanitized bench package clean
+.PHONY: run build web test test-release test-web test-sanitized bench package clean
 
 run: build
 	./build/batonnets
@@ -13,15 +13,28 @@ build:
 	cmake --preset release -DBATONNETS_TESTS=OFF
 	cmake --build --preset release -j $(JOBS) --target batonnets
 
-# Every test on the release build (warnings are errors), then the core and window
-# tests again built with the address and undefined-behaviour sanitizers.
-test: test-release test-sanitized
+# The page, in build/web/: serve that folder with any static server.
+web:
+	scripts/install-deps.sh web
+	cmake --preset web -DBATONNETS_TESTS=OFF
+	cmake --build --preset web -j $(JOBS)
+
+# Every test on the release build (warnings are errors), the page's, then the core and
+# window tests again built with the address and undefined-behaviour sanitizers.
+test: test-release test-web test-sanitized
 
 test-release:
 	scripts/install-deps.sh test
 	cmake --preset release -DBATONNETS_WERROR=ON -DBATONNETS_TESTS=ON
 	cmake --build --preset release -j $(JOBS)
 	ctest --preset release -j $(JOBS)
+
+# The core's tests compiled with Emscripten under node, and the page in headless Chromium.
+test-web:
+	scripts/install-deps.sh test
+	cmake --preset web -DBATONNETS_WERROR=ON -DBATONNETS_TESTS=ON
+	cmake --build --preset web -j $(JOBS)
+	ctest --preset web
 
 test-sanitized:
 	scripts/install-deps.sh test

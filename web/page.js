@@ -277,15 +277,17 @@ const Page = (() => {
 
     // ---- the page: its size, and shown once everything of its first frame is there ----------
     function fit() {
-        const s = Math.min(1, innerWidth / win.offsetWidth, innerHeight / win.offsetHeight);
+        // The viewport's own size: a phone's browser widens innerWidth to what overflows it.
+        const { clientWidth: vw, clientHeight: vh } = document.documentElement;
+        const s = Math.min(1, vw / win.offsetWidth, vh / win.offsetHeight);
         const w = win.offsetWidth * s;
         const h = win.offsetHeight * s;
         win.style.transform = s < 1 ? `scale(${s})` : '';
         Object.assign(stage.style, {
             width: `${w}px`, height: `${h}px`,
             // Whole pixels: the pictures stay sharp, one pixel of theirs to one of the screen.
-            left: `${Math.max(0, Math.floor((innerWidth - w) / 2))}px`,
-            top: `${Math.max(0, Math.floor((innerHeight - h) / 2))}px`,
+            left: `${Math.max(0, Math.floor((vw - w) / 2))}px`,
+            top: `${Math.max(0, Math.floor((vh - h) / 2))}px`,
         });
     }
     addEventListener('resize', fit);
@@ -314,8 +316,9 @@ const Page = (() => {
         async start(version, passPeriodUs, rowTop) {
             periodMs = passPeriodUs / 1000;
             inPlayTop = rowTop;
-            document.title = format(said('title'), version);
-            win.setAttribute('aria-label', document.title);
+            const title = format(said('title'), version);
+            document.title = title;
+            win.setAttribute('aria-label', title); // as it is written: document.title trims it
             lidPicture.alt = said('couvercle');
             sticks[0].el.setAttribute('aria-label', stickName(0));
             await Promise.all([...pictures, ...fonts]);
@@ -323,6 +326,7 @@ const Page = (() => {
             await handle('onActivated');
             draw();
             win.classList.remove('loading');
+            $('force0').focus({ preventScroll: true }); // the first choice, as the window opens
             requestAnimationFrame(() => performance.mark('first-frame'));
         },
 

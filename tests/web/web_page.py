@@ -1,0 +1,380 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The page in a real browser: Debian's Chromium, headless, driven through chromedriver and
+# the DevTools protocol, against a server of this script's own on 127.0.0.1. A fresh
+# browser each scenario; every click is a real mouse event at a place of the window, every
+# key a real key, and what a screen reader is told is read from Chromium's accessibility
+# tree.
+#   web_page.py PAGE_DIR SOURCE_DIR SHOTS_DIR [SCENARIO...]
+# SOURCE_DIR gives the desktop window's first frame (docs/screenshot-start.png) and the
+# translations; SHOTS_DIR receives the page's pictures.
+import functools
+import http.server
+import io
+import json
+import pathlib
+import sys
+import tempfile
+import threading
+import time
+import xml.etree.ElementTree as ET
+
+from PIL import Image, ImageChops
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+PAGE, SOURCE, SHOTS = (pathlib.Path(a) for a in sys.argv[1:4])
+SHOTS.mkdir(parents=True, exist_ok=True)
+FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync"]
+IN_PLAY, BY_PLAYER, BY_COMPUTER = 36, 290, -220
+# Every control of the window where the desktop has it: x, y, width, height.
+PLACES = {"vkFrame1": (12, 344, 111, 77), "force0": (24, 368, 89, 23), "force1": (24, 390, 89, 23),
+          "vkFrame2": (128, 344, 119, 77), "debut0": (140, 368, 101, 23), "debut1": (140, 390, 101, 23),
+          "resultat": (384, 344, 315, 42), "joue": (384, 388, 317, 33), "ouvrir": (260, 344, 111, 37),
+          "jouer": (260, 384, 111, 37), "fermer": (714, 344, 139, 37), "quitter": (714, 384, 139, 39),
+          "couvercle": (0, 28, 857, 286), "batonnet0": (18, 36, 24, 252)}
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=PAGE))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+ORIGIN = f"http://127.0.0.1:{server.server_port}"
+
+
+class Browser:
+    """One headless Chromium on the page, at 1000×600 CSS pixels, one to one."""
+
+    def __init__(self, lang="fr", metrics=None):
+        options = webdriver.ChromeOptions()
+        # Headless, Chromium takes the page's languages (navigator.languages) from
+        # --accept-lang; --lang sets its own.
+        for flag in FLAGS + [f"--lang={lang}", f"--accept-lang={lang}", f"--user-data-dir={tempfile.mkdtemp()}"]:
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.cdp("Emulation.setDeviceMetricsOverride", **(metrics or
+                 {"width": 1000, "height": 600, "deviceScaleFactor": 1, "mobile": False}))
+        self.d.get(ORIGIN + "/")
+        self.idle()
+        self.requests = []
+
+    def cdp(self, command, **args):
+        return self.d.execute_cdp_cmd(command, args)
+
+    def js(self, script, *args):
+        return self.d.execute_script(script, *args)
+
+    def idle(self, timeout=30):
+        """Waits for the game's handler, and any input it held, to have run."""
+        end = time.monotonic() + timeout
+        while self.js("return document.getElementById('window').getAttribute('aria-busy')") != "false":
+            if time.monotonic() > end:
+                raise TimeoutError("the page stays busy")
+            time.sleep(0.02)
+
+    def at(self, x, y):
+        """A place of the window in the page's coordinates, wherever and however large it is shown."""
+        r = self.js("return document.getElementById('window').getBoundingClientRect().toJSON()")
+        s = r["width"] / 857
+        return r["x"] + x * s, r["y"] + y * s
+
+    def click(self, x, y, wait=True):
+        px, py = self.at(x, y)
+        for kind in ("mousePressed", "mouseReleased"):
+            self.cdp("Input.dispatchMouseEvent", type=kind, x=px, y=py, button="left", clickCount=1)
+        if wait:
+            self.idle()
+
+    def press(self, *keys):
+        for k in keys:
+            ActionChains(self.d).send_keys(k).perform()
+            self.idle()
+
+    def sticks(self):
+        """Each stick's place in the window, as the page shows it."""
+        return self.js("""const w = document.getElementById('window').getBoundingClientRect();
+            const s = w.width / 857;
+            return [...document.querySelectorAll('.stick')].map((b) => {
+                const r = b.getBoundingClientRect();
+                return b.hidden ? null : [Math.round((r.x - w.x) / s), Math.round((r.y - w.y) / s)];
+            });""")
+
+    def in_play(self):
+        return [i for i, p in enumerate(self.sticks()) if p and p[1] == IN_PLAY and 0 <= p[0] <= 857 - 24]
+
+    def ax(self):
+        """The accessibility tree: role, name, description and states of every node shown."""
+        nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
+        by_id = {n["nodeId"]: n for n in nodes}
+
+        def text(n):
+            own = n.get("name", {}).get("value", "") if n["role"]["value"] == "StaticText" else ""
+            return own + "".join(text(by_id[c]) for c in n.get("childIds", []) if c in by_id)
+
+        out = []
+        for n in nodes:
+            if n.get("ignored"):
+                continue
+            states = {p["name"]: p["value"].get("value") for p in n.get("properties", [])}
+            out.append({"role": n["role"]["value"], "name": n.get("name", {}).get("value", ""),
+                        "description": n.get("description", {}).get("value", ""), "states": states,
+                        "text": text(n)})
+        return out
+
+    def said(self):
+        """The live region's announcements, in order, as the accessibility tree has them."""
+        log = next(n for n in self.ax() if n["role"] == "log")
+        items = [n["text"] for n in self.ax() if n["role"] == "paragraph"]
+        return log, items
+
+    def other_origins(self):
+        urls = []
+        for entry in self.d.get_log("performance"):
+            m = json.loads(entry["message"])["message"]
+            if m["method"] == "Network.requestWillBeSent" and m["params"].get("documentURL", "").startswith(ORIGIN):
+                urls.append(m["params"]["request"]["url"])
+        self.requests += urls
+        return len(self.requests), [u for u in self.requests if not u.startswith(ORIGIN + "/")]
+
+    def screenshot(self, name=None):
+        r = self.js("return document.getElementById('window').getBoundingClientRect().toJSON()")
+        shot = self.cdp("Page.captureScreenshot", format="png", clip={
+            "x": r["x"], "y": r["y"], "width": r["width"], "height": r["height"], "scale": 1})
+        import base64
+        data = base64.b64decode(shot["data"])
+        if name:
+            (SHOTS / name).write_bytes(data)
+        return Image.open(io.BytesIO(data)).convert("RGB")
+
+    def close(self):
+        self.d.quit()
+
+
+def translations(lang):
+    """The language's texts, French to translated, from its .ts file."""
+    if lang == "fr":
+        return {}
+    root = ET.parse(SOURCE / "translations" / f"batonnets_{lang}.ts").getroot()
+    return {m.findtext("source"): m.findtext("translation") for m in root.iter("message")}
+
+
+# ---- a whole game, by clicks or by the keyboard, heard through the accessibility tree -------
+def play(b, by_keys):
+    """Plays Normale, the player first, to the player's win: each move leaves the computer a
+    count of 4k + 1. Returns the announcements the game should have made, in order."""
+    expected = ["A vous de jouer..."]
+    if by_keys:
+        b.press(*[Keys.TAB] * 4)  # Normale has the focus: Expert, Joueur, Ordinateur, Jouer
+        check(b.js("return document.activeElement.id") == "jouer", "Tab reaches Jouer")
+        b.press(Keys.SPACE)
+        check(b.js("return document.activeElement.id") == "batonnet0",
+              "Jouer greyed hands the focus to the first stick")
+    else:
+        b.click(315, 402)  # Jouer
+    while True:
+        left = b.in_play()
+        n = len(left)
+        take = (n - 1) % 4 or 1
+        for k in range(take):
+            n -= 1
+            if by_keys:
+                b.press(Keys.SPACE)  # the focus moves on to the next stick in play
+            else:
+                b.click(b.sticks()[left[k]][0] + 12, 160)
+            if n == 1:
+                expected.append("Il en reste 1. Vous gagnez !")
+                return expected
+            expected.append(f"Il en reste {n}." + (" L'ordinateur joue" if k == 2 else ""))
+        if take < 3:
+            if by_keys:
+                b.press(Keys.TAB)
+                check(b.js("return document.activeElement.id") == "joue", "Tab from the row reaches Validez")
+                b.press(Keys.SPACE)
+            else:
+                b.click(542, 404)  # Validez votre coup
+            expected.append("L'ordinateur joue")
+        taken = n - len(b.in_play())
+        n -= taken
+        word = "1 bâtonnet" if taken == 1 else f"{taken} bâtonnets"
+        expected.append(f"L'ordinateur prend {word}, il en reste {n}. A vous de jouer...")
+
+
+def clicks():
+    """The first frame beside the desktop's; the accessibility tree; a game won by clicks."""
+    b = Browser()
+    page = b.screenshot("page-first-frame.png")
+    desktop = Image.open(SOURCE / "docs" / "screenshot-start.png").convert("RGB")
+    check(page.size == desktop.size == (857, 429), f"the window is 857×429 ({page.size})")
+    places = b.js("""const w = document.getElementById('window').getBoundingClientRect();
+        const out = {};
+        for (const id of arguments[0]) {
+            const r = document.getElementById(id).getBoundingClientRect();
+            out[id] = [r.x - w.x, r.y - w.y, r.width, r.height];
+        }
+        return out;""", list(PLACES))
+    for name, place in PLACES.items():
+        check(tuple(round(v) for v in places[name]) == place, f"{name} at {place} ({places[name]})")
+    diff = ImageChops.difference(page, desktop).convert("L")
+    same = sum(1 for v in diff.getdata() if v == 0) / (857 * 429)
+    print(f"first frame: {same:.1%} of its pixels identical to the desktop's")
+    # The pictures are the same pixels; the captions, drawn by another rasteriser, nearly.
+    for name, (x, y, w, h) in PLACES.items():
+        region = diff.crop((x, y, x + w, y + h) if name != "couvercle" else (0, 28, 800, 314))
+        close = sum(1 for v in region.getdata() if v <= 24) / (region.width * region.height)
+        check(close >= (0.99 if name == "couvercle" else 0.85), f"{name} looks as on the desktop ({close:.1%})")
+
+    nodes = b.ax()
+    named = {(n["role"], n["name"]): n for n in nodes}
+    for role, name, states in [
+            ("main", "Jeu des bâtonnets - Vendrix34 - v 1.0", {}),  # names fold their spaces
+            ("radiogroup", "Force", {}), ("radio", "Normale", {"checked": "true"}),
+            ("radio", "Expert", {"checked": "false"}), ("radiogroup", "Début", {}),
+            ("radio", "Joueur", {"checked": "true"}), ("radio", "Ordinateur", {"checked": "false"}),
+            ("button", "Jouer", {}), ("button", "Quitter", {}), ("button", "Ouvrir", {}),
+            ("button", "Fermer", {}), ("button", "Validez votre coup", {"disabled": True}),
+            ("group", "Bâtonnets, 20 en jeu", {}), ("image", "Couvercle", {}), ("status", "", {}),
+            ("log", "", {"live": "polite"})]:
+        n = named.get((role, name))
+        check(n is not None and all(n["states"].get(k) == v for k, v in states.items()),
+              f"{role} « {name} » {states}" + ("" if n else " missing"))
+    sticks = [n for n in nodes if n["role"] == "button" and n["name"].startswith("Bâtonnet")]
+    check([n["name"] for n in sticks] == [f"Bâtonnet {i}" for i in range(1, 22)],
+          "the sticks are buttons « Bâtonnet 1 » to « Bâtonnet 21 », in order")
+    check(named[("image", "Couvercle")]["description"] == "fermé", "the lid is « fermé »")
+
+    expected = play(b, by_keys=False)
+    check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
+          "the game won by clicks")
+    log, said = b.said()
+    check(said == expected, "the live region says each message once, in order:\n      "
+          + "\n      ".join(said) + ("" if said == expected else "\n    expected:\n      " + "\n      ".join(expected)))
+    nodes = b.ax()
+    states = {n["name"]: n["description"] for n in nodes if n["name"].startswith("Bâtonnet ")}
+    places = b.sticks()
+    check(all(states[f"Bâtonnet {i + 1}"] == ("pris par vous" if p[1] == BY_PLAYER else "pris par l'ordinateur"
+              if p[1] == BY_COMPUTER else "en jeu") for i, p in enumerate(places) if p and p[0] < 857),
+          "each stick says whether it is in play or taken, and by whom")
+    check(any(n["role"] == "group" and n["name"] == "Bâtonnets, 1 en jeu" for n in nodes),
+          "the row says one stick is left")
+    requests, others = b.other_origins()
+    check(requests >= 8 and others == [], f"no request to another origin, of {requests}: {others}")
+    blocked = b.d.execute_async_script("""const done = arguments[0];
+        fetch('http://127.0.0.2:9/').then(() => done('fetched'), () => done('blocked'));""")
+    check(blocked == "blocked", "the page's policy forbids another origin")
+    b.close()
+
+
+def keyboard():
+    """A game won by the keyboard alone, then Escape ends the game."""
+    b = Browser()
+    check(b.js("return document.activeElement.id") == "force0", "Normale has the focus at the start")
+    check(b.js("return document.querySelector('#window.keyboard') === null"), "no focus mark before a key")
+    play(b, by_keys=True)
+    check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
+          "the game won by the keyboard")
+    check(b.js("return getComputedStyle(document.activeElement).outlineStyle") != "none"
+          or b.js("return document.activeElement.id") == "jouer", "the focus is marked for the keyboard")
+    ActionChains(b.d).send_keys(Keys.ESCAPE).perform()
+    time.sleep(0.2)
+    b.idle()
+    check(b.js("return document.getElementById('window').inert"), "Escape ends the game, as Quitter")
+    b.close()
+
+
+def pace():
+    """The lid's slide timed from the page; input made during an animation handled after it."""
+    b = Browser()
+    b.js("""window.frames_ = [];
+        document.addEventListener('click', (e) => { window.clicked_ = e.timeStamp; }, true);
+        const lid = document.getElementById('couvercle');
+        const watch = (t) => { frames_.push([t, new DOMMatrix(getComputedStyle(lid).transform).m41]);
+            requestAnimationFrame(watch); };
+        requestAnimationFrame(watch);""")
+    b.click(315, 362)  # Ouvrir
+    frames = b.js("return frames_")
+    start = b.js("return clicked_")
+    end = next(t for t, x in frames if x == 857)
+    moving = [t for t, x in frames if t >= start and t <= end]
+    gaps = max(t1 - t0 for t0, t1 in zip(moving, moving[1:]))
+    print(f"lid slide: {end - start:.0f} ms, {len(moving)} frames, longest between two {gaps:.0f} ms")
+    check(950 <= end - start <= 1050, f"the lid slides in 1000 ms ± 5% ({end - start:.0f} ms)")
+    check(len(moving) >= 20 and gaps < 100, "the page shows the slide frame by frame, never frozen")
+    b.click(785, 362)  # Fermer, then a game whose opening is under way when a stick is clicked
+    b.click(315, 402, wait=False)  # Jouer
+    time.sleep(0.4)
+    lid = b.js("return new DOMMatrix(getComputedStyle(couvercle).transform).m41")
+    b.click(18 + 19 * 42 + 12, 160, wait=False)  # stick 20, still under the lid
+    b.idle()
+    check(lid < 700 and b.sticks()[19][1] == BY_PLAYER,
+          f"a click on a stick made while the lid opened (at {lid:.0f}) takes it once it has opened")
+    check(b.said()[1][-1] == "Il en reste 19.", "and it is said after the opening's message")
+    b.close()
+
+
+def languages():
+    """The page in each language the browser asks for, French otherwise."""
+    for lang, speaks in [("de", "de"), ("en-GB", "en"), ("es", "es"), ("it", "it"), ("pt-BR", "fr")]:
+        t = translations(speaks)
+        tr = lambda french: t.get(french) or french
+        b = Browser(lang)
+        b.screenshot(f"page-{speaks}.png" if lang != "pt-BR" else None)
+        got = b.js("""return [document.documentElement.lang, document.title,
+            document.getElementById('jouer').textContent, document.getElementById('couvercle').currentSrc,
+            [...document.querySelectorAll('button > span')].every((s) => s.offsetWidth <= s.parentNode.clientWidth)]""")
+        nodes = b.ax()
+        names = {n["name"] for n in nodes}
+        title = " ".join(tr("Jeu des bâtonnets - Vendrix34 -  v %1").replace("%1", "1.0").split())
+        check(got[0] == speaks and got[1] == title
+              and got[2] == tr("Jouer") and got[3].endswith("/couvercle.jpg" if speaks == "fr" else f"/couvercle_{speaks}.jpg")
+              and got[4], f"{lang}: the page speaks {speaks}, its lid too, every caption whole ({got})")
+        check({tr("Bâtonnet") + " 1", tr("Couvercle"), tr("Validez votre coup"),
+               tr("Bâtonnets, %1 en jeu").replace("%1", "20")} <= names, f"{lang}: the screen reader's names")
+        b.close()
+
+
+def phone():
+    """A phone held sideways: the window scaled whole, its pictures at 2x, a tap takes a stick."""
+    b = Browser(metrics={"width": 640, "height": 360, "deviceScaleFactor": 2, "mobile": True})
+    b.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    r = b.js("return document.getElementById('window').getBoundingClientRect().toJSON()")
+    check(abs(r["width"] - 640) < 1 and abs(r["height"] - 429 * 640 / 857) < 1 and r["x"] >= 0 and r["y"] >= 0,
+          f"the window scaled whole into 640×360 ({r['width']:.0f}×{r['height']:.0f})")
+    check(b.js("return document.getElementById('couvercle').currentSrc").endswith("@2x.jpg"), "the 2x pictures")
+
+    def tap(x, y):
+        px, py = b.at(x, y)
+        for kind in ("touchStart", "touchEnd"):
+            b.cdp("Input.dispatchTouchEvent", type=kind,
+                  touchPoints=[{"x": px, "y": py}] if kind == "touchStart" else [])
+        b.idle()
+
+    tap(315, 402)  # Jouer
+    tap(18 + 12, 160)
+    check(b.sticks()[0][1] == BY_PLAYER, "a tap takes a stick")
+    b.close()
+
+
+SCENARIOS = {f.__name__: f for f in (clicks, keyboard, pace, languages, phone)}
+try:
+    for name in sys.argv[4:] or SCENARIOS:
+        print(f"-- {name}", flush=True)
+        SCENARIOS[name]()
+finally:
+    server.shutdown()
+if failures:
+    print(f"{len(failures)} failed")
+sys.exit(1 if failures else 0)
