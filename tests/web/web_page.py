@@ -211,6 +211,8 @@ def play(b, by_keys):
         n -= taken
         word = "1 bâtonnet" if taken == 1 else f"{taken} bâtonnets"
         expected.append(f"L'ordinateur prend {word}, il en reste {n}. A vous de jouer...")
+        if not by_keys and n > 12:
+            b.screenshot("page-game.png")
 
 
 def clicks():
@@ -257,6 +259,7 @@ def clicks():
     check(named[("image", "Couvercle")]["description"] == "fermé", "the lid is « fermé »")
 
     expected = play(b, by_keys=False)
+    check(b.js("return document.querySelector('#window.keyboard') === null"), "no focus mark for a player who clicks")
     check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
           "the game won by clicks")
     log, said = b.said()
@@ -286,8 +289,8 @@ def keyboard():
     play(b, by_keys=True)
     check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
           "the game won by the keyboard")
-    check(b.js("return getComputedStyle(document.activeElement).outlineStyle") != "none"
-          or b.js("return document.activeElement.id") == "jouer", "the focus is marked for the keyboard")
+    mark = b.js("const s = getComputedStyle(document.activeElement); return [document.activeElement.className, s.outlineStyle, s.outlineWidth, s.outlineColor]")
+    check(mark == ["stick", "solid", "2px", "rgb(255, 255, 160)"], f"the focus on the last stick is marked for the keyboard ({mark})")
     ActionChains(b.d).send_keys(Keys.ESCAPE).perform()
     time.sleep(0.2)
     b.idle()
@@ -298,12 +301,17 @@ def keyboard():
 def pace():
     """The lid's slide timed from the page; input made during an animation handled after it."""
     b = Browser()
+    # Each frame's time and the lid's place in it, read once the frame is drawn: a message
+    # posted from the frame's callback arrives after the drawing.
     b.js("""window.frames_ = [];
         document.addEventListener('click', (e) => { window.clicked_ = e.timeStamp; }, true);
         const lid = document.getElementById('couvercle');
-        const watch = (t) => { frames_.push([t, new DOMMatrix(getComputedStyle(lid).transform).m41]);
-            requestAnimationFrame(watch); };
-        requestAnimationFrame(watch);""")
+        const channel = new MessageChannel();
+        channel.port1.onmessage = (e) => {
+            frames_.push([e.data, new DOMMatrix(getComputedStyle(lid).transform).m41]);
+            requestAnimationFrame((t) => channel.port2.postMessage(t));
+        };
+        requestAnimationFrame((t) => channel.port2.postMessage(t));""")
     b.click(315, 362)  # Ouvrir
     frames = b.js("return frames_")
     start = b.js("return clicked_")
@@ -313,7 +321,9 @@ def pace():
     print(f"lid slide: {end - start:.0f} ms, {len(moving)} frames, longest between two {gaps:.0f} ms")
     check(950 <= end - start <= 1050, f"the lid slides in 1000 ms ± 5% ({end - start:.0f} ms)")
     check(len(moving) >= 20 and gaps < 100, "the page shows the slide frame by frame, never frozen")
+    check(b.said()[1] == ["Couvercle ouvert"], "the lid's opening is said")
     b.click(785, 362)  # Fermer, then a game whose opening is under way when a stick is clicked
+    check(b.said()[1][-1] == "Couvercle fermé", "and its closing")
     b.click(315, 402, wait=False)  # Jouer
     time.sleep(0.4)
     lid = b.js("return new DOMMatrix(getComputedStyle(couvercle).transform).m41")
