@@ -132,9 +132,14 @@ void GradientButton::render(const State& state) {
 
     // The focus ring takes, row by row, whichever of its colours stands out more against
     // the face there: read from the face before the caption is laid on it.
-    const qreal ringInset = edgeWidth + RingWidth / 2;
-    const QRectF ring = QRectF(QPointF(0, 0), QSizeF(state.size))
-                            .adjusted(ringInset, ringInset, -ringInset, -ringInset);
+    // Laid on whole device pixels at any ratio (a 1.5x screen puts a 111-point side on a
+    // half pixel): a ring that straddled them would blur thinner.
+    const qreal ringWidth = std::ceil(RingWidth * dpr);
+    const qreal ringInset = std::ceil(edgeWidth * dpr) + ringWidth / 2;
+    const QRectF ring(QPointF(ringInset, ringInset) / dpr,
+                      QPointF(std::floor(state.size.width() * dpr) - ringInset,
+                              std::floor(state.size.height() * dpr) - ringInset) /
+                          dpr);
     QPainterPath lightRows, darkRows;
     if (state.state & Focused) {
         const QImage pixels = face_.toImage();
@@ -177,13 +182,13 @@ void GradientButton::render(const State& state) {
     p.drawText(textRect, Qt::AlignCenter, state.text);
 
     p.setBrush(Qt::NoBrush);
-    const qreal ringRadius = Radius - ringInset + 0.5;
+    const qreal ringRadius = Radius - ringInset / dpr + 0.5;
     for (const auto& [rows, colour] :
          {std::pair{&lightRows, c.focus.light}, {&darkRows, c.focus.dark}}) {
         if (rows->isEmpty()) continue;
         p.save();
         p.setClipPath(*rows);
-        p.setPen(QPen(colour, RingWidth));
+        p.setPen(QPen(colour, ringWidth / dpr));
         p.drawRoundedRect(ring, ringRadius, ringRadius);
         p.restore();
     }
