@@ -47,7 +47,8 @@ std::optional<bool> kdeFileSays() {
             .filePath(QStringLiteral("kdeglobals"));
     if (!QFileInfo::exists(file)) return std::nullopt;
     const QSettings kdeglobals(file, QSettings::IniFormat);
-    const QVariant scheme = kdeglobals.value(QStringLiteral("General/ColorScheme"));
+    // QSettings reads the keys of an INI file's [General] group as keys of no group.
+    const QVariant scheme = kdeglobals.value(QStringLiteral("ColorScheme"));
     if (!scheme.isValid()) return std::nullopt;
     return namesHighContrast(scheme.toString());
 }
