@@ -25,6 +25,7 @@ namespace {
 // these are made.
 const QCommandLineOption Help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 const QCommandLineOption Version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+const QCommandLineOption HighContrast(QStringLiteral("high-contrast"));
 
 // "-platform" is one option, as Qt reads it, and not the letters -p -l -a -t…: "-reverse"
 // would otherwise ask for the version.
@@ -32,6 +33,7 @@ void configure(QCommandLineParser& parser) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(Help);
     parser.addOption(Version);
+    parser.addOption(HighContrast);
 }
 
 void print(std::FILE* stream, const QString& text) {
@@ -45,7 +47,9 @@ QString helpText() {
     QList<QPair<QString, QString>> rows; // "-h, --help", what it does
     qsizetype width = 0;
     const std::pair<const QCommandLineOption&, const char*> options[] = {
-        {Help, texts::OptionHelp}, {Version, texts::OptionVersion}};
+        {Help, texts::OptionHelp},
+        {Version, texts::OptionVersion},
+        {HighContrast, texts::OptionHighContrast}};
     for (const auto& [option, description] : options) {
         QStringList names;
         for (const QString& name : option.names())
@@ -91,6 +95,13 @@ std::optional<int> answerInformationRequest(int argc, char* argv[]) {
         return 0;
     }
     return std::nullopt;
+}
+
+bool highContrastAsked(const QStringList& arguments) {
+    QCommandLineParser parser;
+    configure(parser);
+    (void)parser.parse(arguments);
+    return parser.isSet(HighContrast);
 }
 
 bool onlyKnownArguments(const QStringList& arguments) {

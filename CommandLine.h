@@ -13,6 +13,9 @@ namespace batonnets {
 // Otherwise nothing, and the game goes on.
 std::optional<int> answerInformationRequest(int argc, char* argv[]);
 
+// Whether the player asked for the high-contrast look on the command line.
+bool highContrastAsked(const QStringList& arguments);
+
 // Once QApplication has removed the options that are Qt's: true when nothing else is
 // left; otherwise prints what the game does not understand, and returns false.
 bool onlyKnownArguments(const QStringList& arguments);

@@ -6,6 +6,7 @@
 
 #include "BatonnetsWindow.h"
 #include "CommandLine.h"
+#include "DesktopContrast.h"
 #include "DisplayFailure.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
@@ -27,6 +28,12 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(BATONNETS_APP_ID));
 
     batonnets::BatonnetsWindow window;
+    // Asked for on the command line, high contrast holds whatever the desktop says;
+    // otherwise the window follows the desktop's switch, live.
+    if (batonnets::highContrastAsked(QApplication::arguments()))
+        window.setLook(batonnets::Look::highContrast());
+    else
+        batonnets::followDesktopContrast(window);
     batonnets::BaseBatonnets game(window);
     batonnets::wire(window, game);
     window.show();

@@ -107,6 +107,8 @@ inline constexpr const char* HelpOptions = TRANSLATABLE("Options :");
 inline constexpr const char* OptionHelp = TRANSLATABLE("Affiche cette aide et quitte.");
 inline constexpr const char* OptionVersion =
     TRANSLATABLE("Affiche la version et la licence, et quitte.");
+inline constexpr const char* OptionHighContrast =
+    TRANSLATABLE("Joue en contraste élevé, quel que soit le réglage du bureau.");
 inline constexpr const char* HelpQtOptions =
     TRANSLATABLE("Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi "
                  "acceptées ; voir batonnets(6).");

@@ -23,7 +23,7 @@ constexpr int kHandleRight = 848; // inclusive
 
 } // namespace
 
-QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s) {
+QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s, bool highContrast) {
     static const ValueNoise mottle(0x1EA7E4ULL);
     static const ValueNoise wood(0x3A1E5ULL);
 
@@ -37,12 +37,16 @@ QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s) {
     for (const QPainterPath& line : {title, rule1, rule2})
         if (line.boundingRect().width() > LidLineRoom) return QImage();
 
-    // Leather-like panel: broad soft blotches with a slight horizontal stretch.
-    QImage img = texture(kLidWidth, kLidHeight, s, [](double x, double y) {
+    // Leather-like panel: broad soft blotches with a slight horizontal stretch. In high
+    // contrast the same leather, tanned darker, under lettering close to white: the rules
+    // then read at 7:1 and more against its lightest blotches.
+    const QColor leatherDark = highContrast ? QColor(34, 12, 8) : QColor(92, 36, 26);
+    const QColor leatherLight = highContrast ? QColor(78, 34, 22) : QColor(158, 78, 50);
+    QImage img = texture(kLidWidth, kLidHeight, s, [&](double x, double y) {
         const double broad = mottle.fbm(x / 120.0, y / 55.0, 5);
         const double fine = mottle.fbm(x / 9.0 + 100.0, y / 6.0 + 100.0, 2);
         const double t = 0.85 * broad + 0.15 * fine;
-        return mix(QColor(92, 36, 26), QColor(158, 78, 50), (t - 0.25) * 2.0);
+        return mix(leatherDark, leatherLight, (t - 0.25) * 2.0);
     });
 
     QPainter p(&img);
@@ -84,9 +88,9 @@ QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s) {
     p.setPen(QPen(QColor(52, 18, 8), 4.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(title);
     QLinearGradient gilt(0, 64, 0, 120);
-    gilt.setColorAt(0.0, QColor(246, 226, 178));
-    gilt.setColorAt(0.55, QColor(222, 188, 128));
-    gilt.setColorAt(1.0, QColor(188, 146, 88));
+    gilt.setColorAt(0.0, highContrast ? QColor(255, 248, 226) : QColor(246, 226, 178));
+    gilt.setColorAt(0.55, highContrast ? QColor(255, 240, 206) : QColor(222, 188, 128));
+    gilt.setColorAt(1.0, highContrast ? QColor(250, 228, 186) : QColor(188, 146, 88));
     p.setPen(Qt::NoPen);
     p.setBrush(gilt);
     p.drawPath(title);
@@ -94,7 +98,7 @@ QImage drawLid(const Fonts& fonts, const LidTexts& texts, int s) {
     for (const QPainterPath& rule : {rule1, rule2}) {
         p.setBrush(QColor(30, 6, 4, 140));
         p.drawPath(rule.translated(1.2, 1.5));
-        p.setBrush(QColor(238, 218, 176));
+        p.setBrush(highContrast ? QColor(255, 248, 228) : QColor(238, 218, 176));
         p.drawPath(rule);
     }
 

@@ -22,7 +22,7 @@ struct LidTexts {
 constexpr double LidLineRoom = 740.0;
 
 // The lid, or a null image when a line of `texts` is wider than LidLineRoom: the text is
-// never made smaller or cut to fit.
-QImage drawLid(const Fonts& fonts, const LidTexts& texts, int scale);
+// never made smaller or cut to fit. In high contrast, darker leather under lighter letters.
+QImage drawLid(const Fonts& fonts, const LidTexts& texts, int scale, bool highContrast);
 
 } // namespace pictures

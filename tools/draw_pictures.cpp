@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // draw_pictures OUTDIR — draws every picture the game ships: both boards, the lid (once a
-// language, as it carries the rules), the stick, the window icon and the desktop icons, at
-// 1x and (for the JPEGs) 2x.
+// language, as it carries the rules, and again for the high-contrast look), the stick, the window
+// icon and the desktop icons, at 1x and (for the JPEGs) 2x.
 //
 // The pictures are committed, and a test regenerates them and compares bytes, so this
 // program must give the same bytes on every run: no clock, no system randomness, fonts
@@ -119,16 +119,19 @@ int main(int argc, char* argv[]) {
         const QString suffix = s == 1 ? QString() : QStringLiteral("@2x");
         writeImage(out, QStringLiteral("plateau20%1.jpg").arg(suffix), drawBoard(layout20(), s));
         writeImage(out, QStringLiteral("plateau21%1.jpg").arg(suffix), drawBoard(layout21(), s));
-        for (const auto& [name, texts] : lidPictures) {
-            const QImage lid = drawLid(fonts, texts, s);
-            if (lid.isNull()) {
-                std::fprintf(stderr, "draw_pictures: a line of %s is wider than the lid's %g px\n",
-                             qPrintable(name), LidLineRoom);
-                failed = true;
-                continue;
+        for (const auto& [name, texts] : lidPictures)
+            for (const bool highContrast : {false, true}) {
+                const QImage lid = drawLid(fonts, texts, s, highContrast);
+                if (lid.isNull()) {
+                    std::fprintf(stderr,
+                                 "draw_pictures: a line of %s is wider than the lid's %g px\n",
+                                 qPrintable(name), LidLineRoom);
+                    failed = true;
+                    break;
+                }
+                const QString look = highContrast ? QStringLiteral("-high-contrast") : QString();
+                writeImage(out, name + look + suffix + QStringLiteral(".jpg"), lid);
             }
-            writeImage(out, name + suffix + QStringLiteral(".jpg"), lid);
-        }
         writeImage(out, QStringLiteral("batonnet%1.jpg").arg(suffix), drawStick(s));
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256})

@@ -240,5 +240,9 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
         <translation>kein Anzeigemodul konnte starten</translation>
     </message>
+    <message>
+        <source>Joue en contraste élevé, quel que soit le réglage du bureau.</source>
+        <translation>Mit hohem Kontrast spielen, unabhängig von der Einstellung des Desktops.</translation>
+    </message>
 </context>
 </TS>

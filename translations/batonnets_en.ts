@@ -240,5 +240,9 @@ There is NO WARRANTY, to the extent permitted by law.</translation>
         <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
         <translation>no display plugin could start</translation>
     </message>
+    <message>
+        <source>Joue en contraste élevé, quel que soit le réglage du bureau.</source>
+        <translation>Play in high contrast, whatever the desktop&apos;s setting.</translation>
+    </message>
 </context>
 </TS>

@@ -240,5 +240,9 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.</translation>
         <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
         <translation>no se pudo iniciar ningún módulo de pantalla</translation>
     </message>
+    <message>
+        <source>Joue en contraste élevé, quel que soit le réglage du bureau.</source>
+        <translation>Juega en alto contraste, sea cual sea el ajuste del escritorio.</translation>
+    </message>
 </context>
 </TS>

@@ -240,5 +240,9 @@ NON c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.</translation>
         <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
         <translation>nessun modulo di visualizzazione è riuscito ad avviarsi</translation>
     </message>
+    <message>
+        <source>Joue en contraste élevé, quel que soit le réglage du bureau.</source>
+        <translation>Gioca ad alto contrasto, qualunque sia l&apos;impostazione del desktop.</translation>
+    </message>
 </context>
 </TS>

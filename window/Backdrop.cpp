@@ -23,10 +23,12 @@ void Backdrop::update(const QWidget& owner, const QPixmap& board, QColor colour)
     const qreal dpr = owner.devicePixelRatioF();
     QRegion dirty;
     if (picture_.isNull() || picture_.devicePixelRatio() != dpr ||
-        picture_.deviceIndependentSize().toSize() != all.size() || board.cacheKey() != board_) {
+        picture_.deviceIndependentSize().toSize() != all.size() || board.cacheKey() != board_ ||
+        colour != colour_) {
         picture_ = QPixmap((QSizeF(all.size()) * dpr).toSize());
         picture_.setDevicePixelRatio(dpr);
         board_ = board.cacheKey();
+        colour_ = colour;
         dirty = all;
     } else {
         // A box that changed leaves its old place and takes its new one. The lists are

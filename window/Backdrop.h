@@ -19,7 +19,7 @@ class PictureBox;
 class Backdrop {
   public:
     // Brings the picture up to date for `owner`: composed whole when the board, the
-    // size or the pixel ratio changed, otherwise redrawn only where a picture box drawn
+    // colour, the size or the pixel ratio changed, otherwise redrawn only where a picture box drawn
     // by the owner moved, appeared, disappeared or changed picture since last time.
     void update(const QWidget& owner, const QPixmap& board, QColor colour);
     const QPixmap& picture() const { return picture_; }
@@ -38,6 +38,7 @@ class Backdrop {
 
     QPixmap picture_;
     qint64 board_ = 0;
+    QColor colour_;
     std::vector<Trace> traces_; // the owner's picture boxes, bottom first
 };
 

@@ -30,8 +30,6 @@ using namespace std::chrono_literals;
 
 // About one second for the lid's 858-pass slide, the longest single animation.
 constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
-const QColor WindowColor(128, 64, 64);
-const QColor White(255, 255, 255);
 
 // Every caption is bold and sized in pixels, not points, so that it fills its control
 // the same way whatever the screen's dots per inch. Liberation Sans and Serif are
@@ -94,11 +92,6 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     // The window paints its whole surface itself (colour and board), so Qt need not
     // clear it first; the children stay transparent to keep the blits simple.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The colour it paints, also in the palette: the buttons lay their rounded corners
-    // on it, which keeps their faces opaque.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, WindowColor);
-    setPalette(palette);
 
     const qreal dpr = devicePixelRatioF();
     baseJeu_[0] = loadPicture(QStringLiteral("plateau20"), dpr);
@@ -111,11 +104,9 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
 
     // Created from the back to the front: each new child lies in front of the ones
     // before it. The sticks made at start-up go behind everything (see createStick).
-    ouvrir_ = new GradientButton(translated(texts::Ouvrir), QColor(255, 128, 0), QColor(0, 0, 0),
-                                 White, buttonFont, this);
+    ouvrir_ = new GradientButton(translated(texts::Ouvrir), buttonFont, this);
     ouvrir_->setGeometry(260, 344, 111, 37);
-    fermer_ = new GradientButton(translated(texts::Fermer), QColor(255, 128, 0), QColor(0, 0, 0),
-                                 White, buttonFont, this);
+    fermer_ = new GradientButton(translated(texts::Fermer), buttonFont, this);
     fermer_->setGeometry(714, 344, 139, 37);
 
     batonnets_[0] = new PictureBox(stickPicture_, 0, this);
@@ -124,55 +115,47 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
     batonnets_[0]->setAccessibleName(stickName(0));
     connect(batonnets_[0], &PictureBox::clicked, this, [this] { emit batonnetClicked(0); });
 
-    joue_ = new GradientButton(translated(texts::Joue), QColor(255, 0, 255), QColor(128, 0, 128),
-                               White, buttonFont, this);
+    joue_ = new GradientButton(translated(texts::Joue), buttonFont, this);
     joue_->setGeometry(384, 388, 317, 33);
     joue_->setEnabled(false);
-    quitter_ = new GradientButton(translated(texts::Quitter), QColor(255, 0, 0), QColor(64, 0, 0),
-                                  White, buttonFont, this);
+    quitter_ = new GradientButton(translated(texts::Quitter), buttonFont, this);
     quitter_->setGeometry(714, 384, 139, 39);
 
     // A titled frame holding the two options of one group, the first one selected; the
     // second option lies in front of the first.
-    const auto optionGroup = [&](const char* title, QColor band1, QColor band2, QRect frameRect,
-                                 int optionWidth, int groupNumber, const char* first,
-                                 const char* second, std::array<OptionButton*, 2>& options) {
-        auto* frame = new TitledFrame(translated(title), band1, band2, 20, White, frameFont, this);
+    const auto optionGroup = [&](const char* title, QRect frameRect, int optionWidth,
+                                 int groupNumber, const char* first, const char* second,
+                                 std::array<OptionButton*, 2>& options) {
+        auto* frame = new TitledFrame(translated(title), 20, frameFont, this);
         frame->setGeometry(frameRect);
         const char* captions[] = {first, second};
         for (int k = 0; k < 2; ++k) {
             options[k] =
-                new OptionButton(translated(captions[k]), groupNumber, k, White, optionFont, frame);
+                new OptionButton(translated(captions[k]), groupNumber, k, optionFont, frame);
             options[k]->setGeometry(12, 24 + 22 * k, optionWidth, 23);
         }
         options[0]->setValue(1);
         return frame;
     };
 
-    vkFrame2_ = optionGroup(texts::Debut, QColor(0, 255, 0), QColor(0, 64, 0), {128, 344, 119, 77},
-                            101, 2, texts::Joueur, texts::Ordinateur, debut_);
+    vkFrame2_ = optionGroup(texts::Debut, {128, 344, 119, 77}, 101, 2, texts::Joueur,
+                            texts::Ordinateur, debut_);
     vkFrame2_->setObjectName(QStringLiteral("vkFrame2"));
 
-    jouer_ = new GradientButton(translated(texts::Jouer), QColor(0, 255, 0), QColor(0, 64, 0),
-                                White, buttonFont, this);
+    jouer_ = new GradientButton(translated(texts::Jouer), buttonFont, this);
     jouer_->setGeometry(260, 384, 111, 37);
 
-    resultat_ = new StatusLabel(boldFont("Liberation Serif", 29, true), QColor(255, 255, 192),
-                                QColor(255, 0, 0), this);
+    resultat_ = new StatusLabel(boldFont("Liberation Serif", 29, true), this);
     resultat_->setGeometry(384, 344, 315, 42);
     resultat_->setForeColor(QColor(0, 128, 0));
     announcer_ = std::make_unique<Announcer>(resultat_);
 
-    // The lid shows the rules in the language spoken.
-    const QString lid = language() == QLatin1String("fr")
-                            ? QStringLiteral("couvercle")
-                            : QStringLiteral("couvercle_") + language();
-    couvercle_ = new PictureBox(loadPicture(lid, dpr), -1, this);
+    couvercle_ = new PictureBox(QPixmap(), -1, this);
     couvercle_->setPosition({0, 28});
     couvercle_->setAccessibleName(translated(texts::Couvercle));
 
-    vkFrame1_ = optionGroup(texts::Force, QColor(255, 128, 128), QColor(128, 0, 0),
-                            {12, 344, 111, 77}, 89, 1, texts::Normale, texts::Expert, force_);
+    vkFrame1_ =
+        optionGroup(texts::Force, {12, 344, 111, 77}, 89, 1, texts::Normale, texts::Expert, force_);
     vkFrame1_->setObjectName(QStringLiteral("vkFrame1"));
 
     // The keyboard order we chose: the options first (what to choose before a game),
@@ -199,6 +182,36 @@ BatonnetsWindow::BatonnetsWindow(QWidget* parent)
         {debut_[0], "Debut0"},     {debut_[1], "Debut1"}};
     for (const auto& [w, name] : names)
         w->setObjectName(QString::fromLatin1(name));
+
+    setLook(Look::normal());
+}
+
+void BatonnetsWindow::setLook(const Look& look) {
+    look_ = look;
+    // The colour the window paints below the board, also in the palette: the buttons lay
+    // their rounded corners on it, which keeps their faces opaque.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, look.window);
+    setPalette(palette);
+    for (GradientButton* b : {ouvrir_, fermer_})
+        b->setColours(look.ouvrirFermer);
+    jouer_->setColours(look.jouer);
+    joue_->setColours(look.joue);
+    quitter_->setColours(look.quitter);
+    vkFrame1_->setColours(look.force);
+    vkFrame2_->setColours(look.debut);
+    for (OptionButton* o : {force_[0], force_[1], debut_[0], debut_[1]})
+        o->setColours(look.option);
+    resultat_->setColours(look.resultat);
+    // The lid shows the rules in the language spoken.
+    const QString lid = language() == QLatin1String("fr")
+                            ? QStringLiteral("couvercle")
+                            : QStringLiteral("couvercle_") + language();
+    couvercle_->setPicture(loadPicture(lid + look.lidSuffix, devicePixelRatioF()));
+    // Shown with the next frame, even in the middle of an animation that repaints only the
+    // lid: the game goes on at its pace, in the new colours.
+    update();
+    pending_ = Change::Window;
 }
 
 BatonnetsWindow::~BatonnetsWindow() = default;
@@ -329,7 +342,7 @@ void BatonnetsWindow::paintEvent(QPaintEvent* e) {
     // colour, the board and the sticks, kept composed and patched only where a stick
     // moved), copied in plain rectangles, the fastest copy the raster engine has, and
     // not where the lid, an opaque picture painted next, lies on top.
-    backdrop_.update(*this, baseJeu_[static_cast<std::size_t>(board_)], WindowColor);
+    backdrop_.update(*this, baseJeu_[static_cast<std::size_t>(board_)], look_.window);
     const QPixmap& backdrop = backdrop_.picture();
     const qreal dpr = backdrop.devicePixelRatio();
     const QRect lid = couvercle_->isVisible() ? couvercle_->geometry() : QRect();

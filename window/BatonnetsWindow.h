@@ -11,6 +11,7 @@
 
 #include "Announcer.h"
 #include "Backdrop.h"
+#include "Look.h"
 #include "game/TimeOfDayRandom.h"
 #include "game/WindowOps.h"
 
@@ -49,6 +50,10 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     StatusLabel* resultat() const { return resultat_; }
     Board board() const { return board_; }
     bool ended() const { return ended_; }
+
+    // Paints the window and its controls in these colours from the next frame on.
+    void setLook(const Look& look);
+    const Look& look() const { return look_; }
 
     // Brings the keyboard focus and what assistive technology is told of the sticks and
     // the lid up to date with what the last handler did; the wiring calls it after each.
@@ -114,6 +119,7 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     std::array<QPixmap, 2> baseJeu_; // the two boards, held and never shown themselves
     Board board_ = Board::Twenty;
     Backdrop backdrop_; // colour, board and sticks, what every repaint starts from
+    Look look_;
 
     std::array<PictureBox*, 21> batonnets_{};
     PictureBox* couvercle_ = nullptr;

@@ -11,7 +11,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace batonnets {
 
@@ -21,20 +23,25 @@ enum StateBit { Enabled = 1, Down = 2, Focused = 4, Hovered = 8 };
 
 constexpr qreal Radius = 6.0;
 constexpr int TextPadding = 6; // room kept free on each side of the caption
+constexpr qreal RingWidth = 2.0;
 
-// A disabled face keeps its brightness ordering but loses its hue and most of its contrast,
-// so it reads as "off" whatever colour the button normally has.
-QColor greyed(QColor c) {
-    const int g = qGray(c.rgb());
-    const int v = (g + 2 * 205) / 3;
-    return QColor(v, v, v);
+// The contrast of two colours as WCAG 2 reckons it, from their relative luminance.
+double luminance(QRgb c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
 
-GradientButton::GradientButton(const QString& caption, QColor back1, QColor back2, QColor fore,
-                               const QFont& font, QWidget* parent)
-    : QAbstractButton(parent), back1_(back1), back2_(back2), fore_(fore) {
+GradientButton::GradientButton(const QString& caption, const QFont& font, QWidget* parent)
+    : QAbstractButton(parent) {
     setText(caption);
     setFont(font);
     setFocusPolicy(Qt::StrongFocus);
@@ -43,12 +50,18 @@ GradientButton::GradientButton(const QString& caption, QColor back1, QColor back
     // right when the game relabels a button (Ouvrir <-> Fermer).
 }
 
+void GradientButton::setColours(const ButtonColours& colours) {
+    colours_ = colours;
+    stale_ = true;
+    update();
+}
+
 QSize GradientButton::sizeHint() const {
     const QFontMetrics fm(font());
     return {fm.horizontalAdvance(text()) + 2 * TextPadding + 8, fm.height() + 12};
 }
 
-GradientButton::Look GradientButton::currentLook() const {
+GradientButton::State GradientButton::currentState() const {
     int state = 0;
     if (isEnabled()) {
         state |= Enabled;
@@ -59,23 +72,24 @@ GradientButton::Look GradientButton::currentLook() const {
     return {state, size(), devicePixelRatioF(), text(), palette().color(QPalette::Window)};
 }
 
-void GradientButton::render(const Look& look) {
-    const qreal dpr = look.dpr;
-    face_ = facePixmap(look.size, dpr);
+void GradientButton::render(const State& state) {
+    const qreal dpr = state.dpr;
+    face_ = facePixmap(state.size, dpr);
     // The rounded corners are laid on the backdrop rather than left transparent: an
     // opaque face is a plain copy on every whole-window repaint, not a blend.
-    face_.fill(look.backdrop);
-    faceLook_ = look;
-    fontChanged_ = false;
-    if (look.size.isEmpty()) return;
+    face_.fill(state.backdrop);
+    faceState_ = state;
+    stale_ = false;
+    if (state.size.isEmpty()) return;
 
-    const bool enabled = look.state & Enabled;
-    const bool down = look.state & Down;
-    QColor top = enabled ? back1_ : greyed(back1_);
-    QColor bottom = enabled ? back2_ : greyed(back2_);
-    if (look.state & Hovered && !down) {
-        top = top.lighter(118);
-        bottom = bottom.lighter(118);
+    const ButtonColours& c = colours_;
+    const bool enabled = state.state & Enabled;
+    const bool down = state.state & Down;
+    QColor top = enabled ? c.top : c.disabledTop;
+    QColor bottom = enabled ? c.bottom : c.disabledBottom;
+    if (state.state & Hovered && !down && c.hoverLighter != 100) {
+        top = top.lighter(c.hoverLighter);
+        bottom = bottom.lighter(c.hoverLighter);
     }
     if (down) {
         // Pressed: the light falls from below and the face sinks a little.
@@ -83,67 +97,106 @@ void GradientButton::render(const Look& look) {
         top = top.darker(115);
         bottom = bottom.darker(115);
     }
+    const int edgeWidth = enabled ? c.edgeWidth : 1;
+    const qreal inset = edgeWidth / 2.0; // the outline on whole pixels at any pixel ratio
+    const QRectF outer =
+        QRectF(QPointF(0, 0), QSizeF(state.size)).adjusted(inset, inset, -inset, -inset);
+
+    {
+        QPainter p(&face_);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath shape;
+        shape.addRoundedRect(outer, Radius, Radius);
+
+        QLinearGradient face(outer.topLeft(), outer.bottomLeft());
+        face.setColorAt(0, top);
+        face.setColorAt(1, bottom);
+        p.fillPath(shape, face);
+
+        // A soft sheen on the upper half gives the face some relief; a pressed face has none.
+        const int sheen = enabled ? c.sheen : c.disabledSheen;
+        if (!down && sheen > 0) {
+            QLinearGradient light(outer.topLeft(), QPointF(outer.left(), outer.center().y()));
+            light.setColorAt(0, QColor(255, 255, 255, sheen));
+            light.setColorAt(1, QColor(255, 255, 255, 0));
+            p.save();
+            p.setClipPath(shape);
+            p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), outer.height() / 2), light);
+            p.restore();
+        }
+
+        p.setPen(QPen(enabled ? c.edge : c.disabledEdge, edgeWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(shape);
+    }
+
+    // The focus ring takes, row by row, whichever of its colours stands out more against
+    // the face there: read from the face before the caption is laid on it.
+    // Laid on whole device pixels at any ratio (a 1.5x screen puts a 111-point side on a
+    // half pixel): a ring that straddled them would blur thinner.
+    const qreal ringWidth = std::ceil(RingWidth * dpr);
+    const qreal ringInset = std::ceil(edgeWidth * dpr) + ringWidth / 2;
+    const QRectF ring(QPointF(ringInset, ringInset) / dpr,
+                      QPointF(std::floor(state.size.width() * dpr) - ringInset,
+                              std::floor(state.size.height() * dpr) - ringInset) /
+                          dpr);
+    QPainterPath lightRows, darkRows;
+    if (state.state & Focused) {
+        const QImage pixels = face_.toImage();
+        const int x = pixels.width() / 2;
+        for (int y = 0; y < pixels.height(); ++y) {
+            const QRgb under = pixels.pixel(x, y);
+            QPainterPath& rows =
+                contrast(under, c.focus.dark.rgb()) >= contrast(under, c.focus.light.rgb())
+                    ? darkRows
+                    : lightRows;
+            rows.addRect(QRectF(0, y / dpr, state.size.width(), 1 / dpr));
+        }
+    }
 
     QPainter p(&face_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    const QRectF outer = QRectF(QPointF(0, 0), QSizeF(look.size)).adjusted(0.5, 0.5, -0.5, -0.5);
-    QPainterPath shape;
-    shape.addRoundedRect(outer, Radius, Radius);
-
-    QLinearGradient face(outer.topLeft(), outer.bottomLeft());
-    face.setColorAt(0, top);
-    face.setColorAt(1, bottom);
-    p.fillPath(shape, face);
-
-    // A soft sheen on the upper half gives the face some relief; a pressed face has none.
-    if (!down) {
-        QLinearGradient sheen(outer.topLeft(), QPointF(outer.left(), outer.center().y()));
-        sheen.setColorAt(0, QColor(255, 255, 255, enabled ? 90 : 60));
-        sheen.setColorAt(1, QColor(255, 255, 255, 0));
-        p.save();
-        p.setClipPath(shape);
-        p.fillRect(QRectF(outer.left(), outer.top(), outer.width(), outer.height() / 2), sheen);
-        p.restore();
-    }
-
-    const QColor edge = enabled ? QColor(0, 0, 0, 170) : QColor(110, 110, 110);
-    p.setPen(QPen(edge, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(shape);
-
     // Shrink the caption only when it would not fit: a long caption stays whole and readable.
     QFont f = font();
-    const int room = look.size.width() - 2 * TextPadding;
-    while (QFontMetrics(f).horizontalAdvance(look.text) > room && f.pixelSize() > 8)
+    const int room = state.size.width() - 2 * TextPadding;
+    while (QFontMetrics(f).horizontalAdvance(state.text) > room && f.pixelSize() > 8)
         f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
 
-    QRectF textRect = QRectF(QPointF(0, 0), QSizeF(look.size));
+    QRectF textRect = QRectF(QPointF(0, 0), QSizeF(state.size));
     if (down) textRect.translate(1, 1);
     if (enabled) {
         p.setPen(QColor(0, 0, 0, 120));
-        p.drawText(textRect.translated(1, 1), Qt::AlignCenter, look.text);
-        p.setPen(fore_);
-        p.drawText(textRect, Qt::AlignCenter, look.text);
-    } else {
+        p.drawText(textRect.translated(1, 1), Qt::AlignCenter, state.text);
+        p.setPen(c.caption);
+    } else if (c.disabledEngraving.alpha() > 0) {
         // Engraved grey caption: the classic "not available now" look.
-        p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(textRect.translated(1, 1), Qt::AlignCenter, look.text);
-        p.setPen(QColor(112, 112, 112));
-        p.drawText(textRect, Qt::AlignCenter, look.text);
+        p.setPen(c.disabledEngraving);
+        p.drawText(textRect.translated(1, 1), Qt::AlignCenter, state.text);
+        p.setPen(c.disabledCaption);
+    } else {
+        p.setPen(c.disabledCaption);
     }
+    p.drawText(textRect, Qt::AlignCenter, state.text);
 
-    if (look.state & Focused) {
-        p.setPen(QPen(QColor(255, 255, 255, 220), 1, Qt::DotLine));
-        p.drawRoundedRect(outer.adjusted(3, 3, -3, -3), Radius - 3, Radius - 3);
+    p.setBrush(Qt::NoBrush);
+    const qreal ringRadius = Radius - ringInset / dpr + 0.5;
+    for (const auto& [rows, colour] :
+         {std::pair{&lightRows, c.focus.light}, {&darkRows, c.focus.dark}}) {
+        if (rows->isEmpty()) continue;
+        p.save();
+        p.setClipPath(*rows);
+        p.setPen(QPen(colour, ringWidth / dpr));
+        p.drawRoundedRect(ring, ringRadius, ringRadius);
+        p.restore();
     }
 }
 
 void GradientButton::paintEvent(QPaintEvent*) {
-    const Look look = currentLook();
-    if (fontChanged_ || !(look == faceLook_)) render(look);
+    const State state = currentState();
+    if (stale_ || !(state == faceState_)) render(state);
     QPainter p(this);
     p.drawPixmap(0, 0, face_);
 }
@@ -157,7 +210,7 @@ void GradientButton::keyPressEvent(QKeyEvent* event) {
 
 void GradientButton::changeEvent(QEvent* event) {
     // Enabled state is read at paint time; QWidget already repaints on both changes.
-    if (event->type() == QEvent::FontChange) fontChanged_ = true;
+    if (event->type() == QEvent::FontChange) stale_ = true;
     QAbstractButton::changeEvent(event);
 }
 

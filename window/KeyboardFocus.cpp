@@ -104,7 +104,7 @@ void BatonnetsWindow::setFocusVisible(bool on) {
 void BatonnetsWindow::drawStickFocus(QPainter& p) const {
     const auto* s = qobject_cast<const PictureBox*>(focusWidget());
     if (!s || !s->drawnByParent() || !showsFocus(s) || !s->isVisible()) return;
-    p.setPen(QPen(QColor(255, 255, 160), 2));
+    p.setPen(QPen(look_.stickFocus, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(s->focusFrame()).adjusted(1, 1, -1, -1));
 }

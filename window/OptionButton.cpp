@@ -23,12 +23,14 @@ enum StateBit { Enabled = 1, Checked = 2, Down = 4, Focused = 8, Hovered = 16 };
 constexpr int IndicatorLeft = 2;
 constexpr int IndicatorSize = 13;
 constexpr int TextGap = 5; // between the indicator and the caption
+constexpr int FocusWidth = 2;
+constexpr int FocusGap = 1; // between the caption and its focus box
 
 } // namespace
 
-OptionButton::OptionButton(const QString& caption, int group, int index, QColor back,
-                           const QFont& font, QWidget* parent)
-    : QAbstractButton(parent), group_(group), index_(index), back_(back) {
+OptionButton::OptionButton(const QString& caption, int group, int index, const QFont& font,
+                           QWidget* parent)
+    : QAbstractButton(parent), group_(group), index_(index) {
     setText(caption);
     setFont(font);
     setCheckable(true);
@@ -45,6 +47,12 @@ OptionButton::OptionButton(const QString& caption, int group, int index, QColor 
             if (mate != this) mate->setChecked(false);
     });
     connect(this, &QAbstractButton::clicked, this, [this] { emit optionClicked(index_); });
+}
+
+void OptionButton::setColours(const OptionColours& colours) {
+    colours_ = colours;
+    stale_ = true;
+    update();
 }
 
 int OptionButton::value() const {
@@ -115,7 +123,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
     target->click();
 }
 
-OptionButton::Look OptionButton::currentLook() const {
+OptionButton::State OptionButton::currentState() const {
     int state = 0;
     if (isEnabled()) state |= Enabled;
     if (isChecked()) state |= Checked;
@@ -127,12 +135,12 @@ OptionButton::Look OptionButton::currentLook() const {
     return {state, size(), devicePixelRatioF(), text()};
 }
 
-void OptionButton::render(const Look& look) {
+void OptionButton::render(const State& look) {
     const qreal dpr = look.dpr;
     face_ = facePixmap(look.size, dpr);
-    face_.fill(back_);
-    faceLook_ = look;
-    fontChanged_ = false;
+    face_.fill(colours_.back);
+    faceState_ = look;
+    stale_ = false;
     if (look.size.isEmpty()) return;
 
     const bool enabled = look.state & Enabled;
@@ -149,7 +157,7 @@ void OptionButton::render(const Look& look) {
         const bool down = look.state & Down;
         wellFill.setColorAt(0, down ? QColor(200, 200, 195) : Qt::white);
         wellFill.setColorAt(1, down ? QColor(170, 170, 165) : QColor(210, 210, 205));
-        p.setPen(QPen(QColor(28, 81, 128), 1));
+        p.setPen(QPen(colours_.rim, 1));
     } else {
         wellFill.setColorAt(0, QColor(245, 245, 245));
         wellFill.setColorAt(1, QColor(235, 235, 235));
@@ -167,8 +175,8 @@ void OptionButton::render(const Look& look) {
         const qreal r = d * 0.24;
         QRadialGradient dot(well.center() - QPointF(r / 3, r / 3), r * 1.4);
         if (enabled) {
-            dot.setColorAt(0, QColor(90, 210, 90));
-            dot.setColorAt(1, QColor(20, 120, 20));
+            dot.setColorAt(0, colours_.dotLight);
+            dot.setColorAt(1, colours_.dotDark);
         } else {
             dot.setColorAt(0, QColor(190, 190, 190));
             dot.setColorAt(1, QColor(150, 150, 150));
@@ -179,7 +187,7 @@ void OptionButton::render(const Look& look) {
     }
 
     p.setFont(font());
-    p.setPen(enabled ? QColor(Qt::black) : QColor(150, 150, 150));
+    p.setPen(enabled ? colours_.caption : QColor(150, 150, 150));
     const int textLeft = IndicatorLeft + IndicatorSize + TextGap;
     const QRect textArea(textLeft, 0, look.size.width() - textLeft - 1, look.size.height());
     const QString shown =
@@ -188,24 +196,26 @@ void OptionButton::render(const Look& look) {
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, shown, &drawn);
 
     if (look.state & Focused) {
-        // Crisp dotted box around the caption, the usual keyboard-focus cue.
+        // A solid box 2 px thick round the caption, kept inside the button.
+        const QRect box =
+            drawn.adjusted(-FocusGap - FocusWidth, -FocusWidth, FocusGap + FocusWidth, FocusWidth)
+                .intersected(QRect(QPoint(0, 0), look.size));
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(
-            drawn.adjusted(-2, 0, 1, -1).intersected(QRect(QPoint(0, 0), look.size - QSize(1, 1))));
+        p.setClipRegion(QRegion(box).subtracted(
+            QRegion(box.adjusted(FocusWidth, FocusWidth, -FocusWidth, -FocusWidth))));
+        p.fillRect(box, colours_.focus);
     }
 }
 
 void OptionButton::paintEvent(QPaintEvent*) {
-    const Look look = currentLook();
-    if (fontChanged_ || !(look == faceLook_)) render(look);
+    const State state = currentState();
+    if (stale_ || !(state == faceState_)) render(state);
     QPainter p(this);
     p.drawPixmap(0, 0, face_);
 }
 
 void OptionButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) fontChanged_ = true;
+    if (event->type() == QEvent::FontChange) stale_ = true;
     QAbstractButton::changeEvent(event);
 }
 

@@ -11,13 +11,17 @@
 #include <QPixmap>
 #include <QString>
 
+#include "Look.h"
+
 namespace batonnets {
 
 class OptionButton : public QAbstractButton {
     Q_OBJECT
   public:
-    OptionButton(const QString& caption, int group, int index, QColor back, const QFont& font,
-                 QWidget* parent);
+    OptionButton(const QString& caption, int group, int index, const QFont& font, QWidget* parent);
+
+    // The colours it paints with, from the window's look; repainted with the next frame.
+    void setColours(const OptionColours& colours);
 
     int value() const;    // 1 when selected
     void setValue(int v); // 1 selects it (and deselects its group mates), 0 deselects it
@@ -37,25 +41,25 @@ class OptionButton : public QAbstractButton {
     void nextCheckState() override;
 
   private:
-    struct Look {
+    struct State {
         int state = -1;
         QSize size;
         qreal dpr = 0;
         QString text;
-        bool operator==(const Look&) const = default;
+        bool operator==(const State&) const = default;
     };
 
     // Buttons of the same group in the same window, this one included, by index.
     QList<OptionButton*> groupMates() const;
-    Look currentLook() const;
-    void render(const Look& look);
+    State currentState() const;
+    void render(const State& state);
 
     int group_;
     int index_;
-    QColor back_;
+    OptionColours colours_;
     QPixmap face_;
-    Look faceLook_;
-    bool fontChanged_ = false;
+    State faceState_;
+    bool stale_ = false;
 };
 
 } // namespace batonnets

@@ -17,6 +17,12 @@ PictureBox::PictureBox(const QPixmap& picture, int index, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    resize(picture_.deviceIndependentSize().toSize());
+    update();
+}
+
 void PictureBox::setPosition(QPointF p) {
     pos_ = p;
     const QRect before = geometry();

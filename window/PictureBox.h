@@ -20,6 +20,8 @@ class PictureBox : public QAbstractButton {
     // Moves the control; the widget itself sits at the nearest whole pixel.
     void setPosition(QPointF p);
     const QPixmap& picture() const { return picture_; }
+    // Shows another picture of the same size (the lid in another look).
+    void setPicture(const QPixmap& picture);
     // The parent draws the picture in its own paint event, with its own painter: a stick
     // is a narrow picture, and a painter and a paint event of its own cost more than
     // the picture itself on every whole-window repaint. The box then paints nothing,

@@ -15,9 +15,14 @@ namespace {
 constexpr int TextPadding = 4;
 }
 
-StatusLabel::StatusLabel(const QFont& font, QColor back, QColor borderColor, QWidget* parent)
-    : QWidget(parent), back_(back), border_(borderColor) {
+StatusLabel::StatusLabel(const QFont& font, QWidget* parent) : QWidget(parent) {
     setFont(font);
+}
+
+void StatusLabel::setColours(const LabelColours& colours) {
+    colours_ = colours;
+    dirty_ = true;
+    update();
 }
 
 void StatusLabel::setCaption(const QString& text) {
@@ -55,7 +60,7 @@ void StatusLabel::render() {
     const qreal dpr = devicePixelRatioF();
     const QSize sz = size();
     face_ = facePixmap(sz, dpr);
-    face_.fill(back_);
+    face_.fill(colours_.back);
     faceSize_ = sz;
     faceDpr_ = dpr;
     dirty_ = false;
@@ -64,7 +69,7 @@ void StatusLabel::render() {
     QPainter p(&face_);
     // Half-pixel rectangle: a crisp 1 px border on every edge at any device pixel ratio.
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(border_, 1));
+    p.setPen(QPen(colours_.border, 1));
     p.drawRect(QRectF(0.5, 0.5, sz.width() - 1, sz.height() - 1));
 
     // A message longer than the panel is set smaller rather than cut off.
@@ -74,7 +79,7 @@ void StatusLabel::render() {
         f.setPixelSize(f.pixelSize() - 1);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(f);
-    p.setPen(fore_);
+    p.setPen(colours_.textDarker == 100 ? fore_ : fore_.darker(colours_.textDarker));
     p.drawText(QRect(QPoint(0, 0), sz), Qt::AlignCenter, caption_);
 }
 

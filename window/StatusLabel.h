@@ -9,12 +9,17 @@
 #include <QString>
 #include <QWidget>
 
+#include "Look.h"
+
 namespace batonnets {
 
 class StatusLabel : public QWidget {
     Q_OBJECT
   public:
-    StatusLabel(const QFont& font, QColor back, QColor borderColor, QWidget* parent);
+    StatusLabel(const QFont& font, QWidget* parent);
+
+    // The colours it paints with, from the window's look; repainted with the next frame.
+    void setColours(const LabelColours& colours);
 
     void setCaption(const QString& text);
     QString caption() const;
@@ -34,9 +39,8 @@ class StatusLabel : public QWidget {
     void render();
 
     QString caption_;
-    QColor fore_ = Qt::black;
-    QColor back_;
-    QColor border_;
+    QColor fore_ = Qt::black; // as the game set it; drawn as the look says
+    LabelColours colours_;
     bool flag_ = false;
     QPixmap face_;
     QSize faceSize_;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A framed group with a coloured title band, used to hold the option buttons. Painted from
-// a cached pixmap: it never changes once built, yet the window repaints it on every
+// a cached pixmap: it changes only with the look, yet the window repaints it on every
 // animation step.
 #pragma once
 
@@ -9,13 +9,17 @@
 #include <QString>
 #include <QWidget>
 
+#include "Look.h"
+
 namespace batonnets {
 
 class TitledFrame : public QWidget {
     Q_OBJECT
   public:
-    TitledFrame(const QString& title, QColor title1, QColor title2, int titleHeight, QColor back2,
-                const QFont& font, QWidget* parent);
+    TitledFrame(const QString& title, int titleHeight, const QFont& font, QWidget* parent);
+
+    // The colours it paints with, from the window's look; repainted with the next frame.
+    void setColours(const FrameColours& colours);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,10 +29,8 @@ class TitledFrame : public QWidget {
     void render();
 
     QString title_;
-    QColor title1_;
-    QColor title2_;
     int titleHeight_;
-    QColor back2_;
+    FrameColours colours_;
     QPixmap face_;
     QSize faceSize_;
     qreal faceDpr_ = 0;

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 #include <chrono>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -30,7 +31,13 @@ class PacedWindow : public BatonnetsWindow {
   public:
     std::vector<Clock::time_point> deadlines;
     bool realPace = false;
+    int passes = 0;
+    std::function<void(int)> onPass; // called at each pass's end with the passes made so far
     void sleepMs(std::int32_t) override {}
+    void pace() override {
+        BatonnetsWindow::pace();
+        if (onPass) onPass(++passes);
+    }
 
   protected:
     void sleepUntil(Clock::time_point deadline) override {
