@@ -45,10 +45,12 @@ const Page = (() => {
     const format = (text, ...args) => text.replace(/%([12])/g, (_, n) => String(args[n - 1]));
     const said = (key) => tr(french[key]);
     document.documentElement.lang = language;
-    // The lid shows the rules in the language spoken.
+    // The lid shows the rules in the language spoken, in either look (the browser follows
+    // the player's contrast setting, live).
     const lidName = language === 'fr' ? 'couvercle' : `couvercle_${language}`;
     lidPicture.srcset = `${lidName}.jpg 1x, ${lidName}@2x.jpg 2x`;
     lidPicture.src = `${lidName}.jpg`;
+    $('couvercle-contrast').srcset = `${lidName}-high-contrast.jpg 1x, ${lidName}-high-contrast@2x.jpg 2x`;
 
     // ---- the model: the controls' places as the game set them, shown at the next frame --------
     const sticks = [{ el: $('batonnet0'), ...FirstStick, shown: true, moved: true, inPlay: false }];

@@ -378,7 +378,29 @@ def phone():
     b.close()
 
 
-SCENARIOS = {f.__name__: f for f in (clicks, keyboard, pace, languages, phone)}
+def contrast():
+    """prefers-contrast: more gives the high-contrast look, read from the pixels, live."""
+    b = Browser()
+
+    def look(more):
+        b.cdp("Emulation.setEmulatedMedia", features=[{"name": "prefers-contrast", "value": "more" if more else ""}])
+        b.js("return document.getElementById('couvercle').decode()")
+        return b.screenshot("page-high-contrast.png" if more else None)
+
+    normal, high = look(False), look(True)
+    check(normal.getpixel((2, 335)) == (128, 64, 64) and high.getpixel((2, 335)) == (0, 0, 0),
+          f"the window's colour: {normal.getpixel((2, 335))}, then {high.getpixel((2, 335))}")
+    check(b.js("return document.getElementById('couvercle').currentSrc").endswith("/couvercle-high-contrast.jpg"),
+          "the high-contrast lid")
+    check(high.getpixel((800, 344)) == high.getpixel((800, 345)) == (255, 255, 255), "Fermer outlined in white")
+    b.click(315, 402)  # Jouer: « A vous de jouer... » in the game's green, a shade darker
+    inked = [p for p in b.screenshot().crop((384, 344, 699, 386)).getdata()]
+    check(inked.count((0, 91, 0)) >= 100 and inked.count((0, 128, 0)) == 0, "the message at 8:1 and more")
+    check(look(False).getpixel((2, 335)) == (128, 64, 64), "the normal look again, in the same game")
+    b.close()
+
+
+SCENARIOS = {f.__name__: f for f in (clicks, keyboard, pace, languages, phone, contrast)}
 try:
     for name in sys.argv[4:] or SCENARIOS:
         print(f"-- {name}", flush=True)
