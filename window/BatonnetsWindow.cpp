@@ -20,6 +20,7 @@
 #include "TitledFrame.h"
 #include "Translate.h"
 #include "game/BatonModule.h"
+#include "game/CountingLoop.h"
 #include "game/Texts.h"
 
 namespace batonnets {
@@ -28,8 +29,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// About one second for the lid's 858-pass slide, the longest single animation.
-constexpr std::chrono::microseconds DefaultPassPeriod = 1165us;
+constexpr std::chrono::microseconds DefaultPassPeriod{PassPeriodUs}; // the game's pace
 
 // Every caption is bold and sized in pixels, not points, so that it fills its control
 // the same way whatever the screen's dots per inch. Liberation Sans and Serif are
