@@ -46,6 +46,8 @@ bench:
 	scripts/install-deps.sh test
 	cmake --preset release -DBATONNETS_TESTS=OFF
 	cmake --build --preset release -j $(JOBS)
+	cmake --preset web -DBATONNETS_TESTS=OFF
+	cmake --build --preset web -j $(JOBS)
 	bench/run.sh build
 
 # The Debian package from debian/, built on a copy of the sources: build/batonnets_*.deb.

@@ -8,6 +8,8 @@
 #   BENCH_LOOPS   loops of the per-pass figures (default 9)
 #   BENCH_GAMES   games played at the real pace (default 3)
 #   BENCH_STARTS  program starts timed to the first frame (default 5)
+#   BENCH_WEB     the page's folder (default BUILD_DIR/web, where `make web` puts it),
+#                 measured in headless Chromium (bench/web.py) when it is there
 set -euo pipefail
 export LC_ALL=C.UTF-8 # numbers with a dot; string lengths in characters
 
@@ -221,6 +223,15 @@ for p in "${platforms[@]}"; do
     starts "$p"
 done
 
+WEB=${BENCH_WEB:-$BUILD/web}
+if [ -f "$WEB/index.html" ] && command -v chromium >/dev/null && command -v chromedriver >/dev/null; then
+    note "web: the page in headless Chromium"
+    /usr/bin/python3 "$(dirname "$0")/web.py" "$WEB" "$STARTS" "$GAMES" >>"$RESULTS" 2>>"$WORK/bench.log" ||
+        note "web: the page's benchmark failed (see bench/web.py)"
+else
+    note "no page in $WEB, or no chromium and chromedriver: no figures of the page"
+fi
+
 # ---- the table ---------------------------------------------------------------------
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 qt=$(awk '/^Version:/ { print $2; exit }' <(dpkg -s libqt6core6 2>/dev/null) || true)
@@ -324,3 +335,23 @@ cpu_cell() { # program + display server, in % of one core
 }
 row "CPU in the longest handler, program + server" "$(cpu_cell offscreen)" "$(cpu_cell xcb)" \
     "$(cpu_cell wayland)" "≤ 8% of a core"
+
+# The page beside the desktop window on X11, the platform both run on.
+if [ -n "$(get web page-bytes)" ]; then
+    kb() { awk -v b="$1" 'BEGIN { printf "%.0f kB", b / 1000 }'; }
+    echo "The page in headless Chromium (bench/web.py), beside the window on X11"
+    row "" page X11 "" ""
+    row "size: the whole folder ($(get web page-bytes 4) files), gzip -9" \
+        "$(kb "$(get web page-bytes)") ($(kb "$(get web page-gzip-bytes)"))" "" "" "every language, both looks, 1x and 2x"
+    row "size: what one visit loads (1x, one language)" "$(kb "$(get web visit-bytes)")" "" "" ""
+    row "navigation (page) or start (X11) to first frame, median" \
+        "$(fmt "$(get web first-frame-ms)" '%.0f ms')" "$(fmt "$(get xcb first-frame-ms)" '%.0f ms')" "" ""
+    row "lid slide (858 passes), median" "$(fmt "$(get web lid-slide-ms)" '%.0f ms')" \
+        "$(fmt "$(get xcb pace-lid-slide 4)" '%.0f ms')" "" "1000 ms ± 5%"
+    row "longest handler (4935 passes)" "$(fmt "$(get web longest-handler-ms)" '%.0f ms')" \
+        "$(fmt "$(get xcb pace-longest-handler 4)" '%.0f ms')" "" "5749 ms at the pace"
+    web_cpu=$(awk -v a="$(get web cpu-longest-handler 3)" -v b="$(get web cpu-longest-handler 4)" \
+        'BEGIN { printf "%.1f + %.1f = %.1f%%", a, b, a + b }')
+    row "CPU in the longest handler: renderer + browser; X11: program + server" "$web_cpu" \
+        "$(cpu_cell xcb)" "" ""
+fi

@@ -119,6 +119,7 @@ const Page = (() => {
 
     async function handle(name, arg = 0) {
         busy = true;
+        deadline = -Infinity; // each handler's passes start their cadence afresh
         win.setAttribute('aria-busy', 'true');
         await Module.ccall(`batonnets_${name}`, null, ['number'], [arg], { async: true });
         if (pending) draw();

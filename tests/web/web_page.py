@@ -8,6 +8,7 @@
 #   web_page.py PAGE_DIR SOURCE_DIR SHOTS_DIR [SCENARIO...]
 # SOURCE_DIR gives the desktop window's first frame (docs/screenshot-start.png) and the
 # translations; SHOTS_DIR receives the page's pictures.
+import base64
 import functools
 import http.server
 import io
@@ -25,8 +26,6 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-PAGE, SOURCE, SHOTS = (pathlib.Path(a) for a in sys.argv[1:4])
-SHOTS.mkdir(parents=True, exist_ok=True)
 FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
          "--disable-background-networking", "--disable-component-update", "--disable-sync"]
 IN_PLAY, BY_PLAYER, BY_COMPUTER = 36, 290, -220
@@ -50,9 +49,13 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=PAGE))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-ORIGIN = f"http://127.0.0.1:{server.server_port}"
+def serve(page):
+    """Serves the page's folder on 127.0.0.1, at a port of the system's choice."""
+    global ORIGIN
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=page))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    ORIGIN = f"http://127.0.0.1:{server.server_port}"
+    return server
 
 
 class Browser:
@@ -60,9 +63,10 @@ class Browser:
 
     def __init__(self, lang="fr", metrics=None):
         options = webdriver.ChromeOptions()
+        self.profile = tempfile.mkdtemp()
         # Headless, Chromium takes the page's languages (navigator.languages) from
         # --accept-lang; --lang sets its own.
-        for flag in FLAGS + [f"--lang={lang}", f"--accept-lang={lang}", f"--user-data-dir={tempfile.mkdtemp()}"]:
+        for flag in FLAGS + [f"--lang={lang}", f"--accept-lang={lang}", f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -154,7 +158,6 @@ class Browser:
         r = self.js("return document.getElementById('window').getBoundingClientRect().toJSON()")
         shot = self.cdp("Page.captureScreenshot", format="png", clip={
             "x": r["x"], "y": r["y"], "width": r["width"], "height": r["height"], "scale": 1})
-        import base64
         data = base64.b64decode(shot["data"])
         if name:
             (SHOTS / name).write_bytes(data)
@@ -401,12 +404,16 @@ def contrast():
 
 
 SCENARIOS = {f.__name__: f for f in (clicks, keyboard, pace, languages, phone, contrast)}
-try:
-    for name in sys.argv[4:] or SCENARIOS:
-        print(f"-- {name}", flush=True)
-        SCENARIOS[name]()
-finally:
-    server.shutdown()
-if failures:
-    print(f"{len(failures)} failed")
-sys.exit(1 if failures else 0)
+if __name__ == "__main__":
+    PAGE, SOURCE, SHOTS = (pathlib.Path(a) for a in sys.argv[1:4])
+    SHOTS.mkdir(parents=True, exist_ok=True)
+    server = serve(PAGE)
+    try:
+        for name in sys.argv[4:] or SCENARIOS:
+            print(f"-- {name}", flush=True)
+            SCENARIOS[name]()
+    finally:
+        server.shutdown()
+    if failures:
+        print(f"{len(failures)} failed")
+    sys.exit(1 if failures else 0)
