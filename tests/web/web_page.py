@@ -104,8 +104,14 @@ class Browser:
             self.idle()
 
     def press(self, *keys):
+        """Real keys, one after another; (SHIFT, TAB) is a chord."""
         for k in keys:
-            ActionChains(self.d).send_keys(k).perform()
+            chain = ActionChains(self.d)
+            if isinstance(k, tuple):
+                chain.key_down(k[0]).send_keys(k[1]).key_up(k[0])
+            else:
+                chain.send_keys(k)
+            chain.perform()
             self.idle()
 
     def sticks(self):
@@ -176,16 +182,20 @@ def translations(lang):
 
 
 # ---- a whole game, by clicks or by the keyboard, heard through the accessibility tree -------
-def play(b, by_keys):
+def play(b, by_keys, tabs=4):
     """Plays Normale, the player first, to the player's win: each move leaves the computer a
     count of 4k + 1. Returns the announcements the game should have made, in order."""
     expected = ["A vous de jouer..."]
     if by_keys:
-        b.press(*[Keys.TAB] * 4)  # Normale has the focus: Expert, Joueur, Ordinateur, Jouer
+        b.press(*[Keys.TAB] * tabs)  # to Jouer
         check(b.js("return document.activeElement.id") == "jouer", "Tab reaches Jouer")
         b.press(Keys.SPACE)
-        check(b.js("return document.activeElement.id") == "batonnet0",
-              "Jouer greyed hands the focus to the first stick")
+        walk = []
+        for k in (Keys.RIGHT, Keys.RIGHT, Keys.LEFT, Keys.END, Keys.HOME):
+            b.press(k)
+            walk.append(b.js("return document.activeElement.id"))
+        check(walk == ["batonnet1", "batonnet2", "batonnet1", "batonnet19", "batonnet0"],
+              f"Jouer greyed hands the focus to the row, which the arrows walk ({walk})")
     else:
         b.click(315, 402)  # Jouer
     while True:
@@ -285,11 +295,23 @@ def clicks():
 
 
 def keyboard():
-    """A game won by the keyboard alone, then Escape ends the game."""
+    """The desktop's tab order and keys; a game won by the keyboard alone; Escape ends it."""
     b = Browser()
-    check(b.js("return document.activeElement.id") == "force0", "Normale has the focus at the start")
+    focus = lambda: b.js("return document.activeElement.id")
+    check(focus() == "force0", "Normale has the focus at the start")
     check(b.js("return document.querySelector('#window.keyboard') === null"), "no focus mark before a key")
-    play(b, by_keys=True)
+    order = []
+    for k in [Keys.TAB] * 6 + [(Keys.SHIFT, Keys.TAB)] * 6:
+        b.press(k)
+        order.append(focus())
+    check(order == ["force1", "debut0", "debut1", "jouer", "quitter", "fermer",
+                    "quitter", "jouer", "debut1", "debut0", "force1", "force0"],
+          f"Tab and Shift+Tab: {order}")
+    b.press(Keys.TAB, Keys.TAB, Keys.DOWN)  # the arrows select round the group
+    checked = b.js("return [...document.querySelectorAll('[aria-checked=true]')].map((o) => o.id)")
+    check(focus() == "debut1" and checked == ["force0", "debut1"], f"Down selects Ordinateur ({checked})")
+    b.press(Keys.DOWN)
+    play(b, by_keys=True, tabs=2)  # from Joueur
     check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
           "the game won by the keyboard")
     mark = b.js("const s = getComputedStyle(document.activeElement); return [document.activeElement.className, s.outlineStyle, s.outlineWidth, s.outlineColor]")
