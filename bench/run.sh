@@ -350,8 +350,11 @@ if [ -n "$(get web page-bytes)" ]; then
         "$(fmt "$(get xcb pace-lid-slide 4)" '%.0f ms')" "" "1000 ms ± 5%"
     row "longest handler (4935 passes)" "$(fmt "$(get web longest-handler-ms)" '%.0f ms')" \
         "$(fmt "$(get xcb pace-longest-handler 4)" '%.0f ms')" "" "5749 ms at the pace"
-    web_cpu=$(awk -v a="$(get web cpu-longest-handler 3)" -v b="$(get web cpu-longest-handler 4)" \
-        'BEGIN { printf "%.1f + %.1f = %.1f%%", a, b, a + b }')
-    row "CPU in the longest handler: renderer + browser; X11: program + server" "$web_cpu" \
-        "$(cpu_cell xcb)" "" ""
+    web_cpu() {
+        awk -v a="$(get web "$1" 3)" -v b="$(get web "$1" 4)" \
+            'BEGIN { printf "%.1f + %.1f = %.0f%%", a, b, a + b }'
+    }
+    row "CPU in the longest handler (renderer + browser)" "$(web_cpu cpu-longest-handler)" \
+        "$(cpu_cell xcb)" "" "X11: program + server"
+    row "floor: CPU of a box moved a pixel each frame" "$(web_cpu cpu-floor)" "" "" ""
 fi

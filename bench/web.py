@@ -83,5 +83,15 @@ length = b.js("return ended_ - clicked_")
 print("web longest-handler-ms", length)
 # Ticks a second are hundredths of a second of CPU a second: percent of one core.
 print("web cpu-longest-handler", *((a - z) / (t1 - t0) for a, z in zip(after, before)))
+
+# The floor: the same browser moving one lid-sized box a pixel each frame, and nothing else.
+b.d.get("data:text/html,<div id=d style='width:857px;height:286px;background:%23844;"
+        "will-change:transform'></div><script>let x = 0; (function f() {"
+        " d.style.transform = `translateX(${x = (x + 1) % 857}px)`; requestAnimationFrame(f); })()</script>")
+time.sleep(0.5)
+before, t0 = ticks(driver), time.monotonic()
+time.sleep(3)
+after, t1 = ticks(driver), time.monotonic()
+print("web cpu-floor", *((a - z) / (t1 - t0) for a, z in zip(after, before)))
 b.close()
 server.shutdown()

@@ -140,16 +140,17 @@ class Browser:
             if n.get("ignored"):
                 continue
             states = {p["name"]: p["value"].get("value") for p in n.get("properties", [])}
-            out.append({"role": n["role"]["value"], "name": n.get("name", {}).get("value", ""),
+            out.append({"id": n["nodeId"], "parent": n.get("parentId"),
+                        "role": n["role"]["value"], "name": n.get("name", {}).get("value", ""),
                         "description": n.get("description", {}).get("value", ""), "states": states,
                         "text": text(n)})
         return out
 
     def said(self):
         """The live region's announcements, in order, as the accessibility tree has them."""
-        log = next(n for n in self.ax() if n["role"] == "log")
-        items = [n["text"] for n in self.ax() if n["role"] == "paragraph"]
-        return log, items
+        nodes = self.ax()
+        log = next(n for n in nodes if n["role"] == "log")
+        return log, [n["text"] for n in nodes if n["parent"] == log["id"]]
 
     def other_origins(self):
         urls = []
