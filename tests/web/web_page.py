@@ -6,8 +6,8 @@
 # key a real key, and what a screen reader is told is read from Chromium's accessibility
 # tree.
 #   web_page.py PAGE_DIR SOURCE_DIR SHOTS_DIR [SCENARIO...]
-# SOURCE_DIR gives the desktop window's first frame (docs/screenshot-start.png) and the
-# translations; SHOTS_DIR receives the page's pictures.
+# SOURCE_DIR gives the desktop window's first frame (tests/window/golden/start@1x.png, which
+# tst_look pins) and the translations; SHOTS_DIR receives the page's pictures.
 import base64
 import functools
 import http.server
@@ -233,7 +233,7 @@ def clicks():
     """The first frame beside the desktop's; the accessibility tree; a game won by clicks."""
     b = Browser()
     page = b.screenshot("page-first-frame.png")
-    desktop = Image.open(SOURCE / "docs" / "screenshot-start.png").convert("RGB")
+    desktop = Image.open(SOURCE / "tests" / "window" / "golden" / "start@1x.png").convert("RGB")
     check(page.size == desktop.size == (857, 429), f"the window is 857×429 ({page.size})")
     places = b.js("""const w = document.getElementById('window').getBoundingClientRect();
         const out = {};
