@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
         <translation>Stäbchenspiel gegen den Computer. Abwechselnd nimmt jede Seite nach Wahl 1 bis 3 Stäbchen. Wer das letzte nimmt, verliert.</translation>
     </message>
     <message>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Aufruf: batonnets [Optionen]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Stäbchenspiel gegen den Computer: Abwechselnd nimmt jede Seite 1 bis 3 Stäbchen; wer das letzte nimmt, hat verloren.</translation>
     </message>
     <message>
         <source>Options :</source>

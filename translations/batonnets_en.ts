@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
         <translation>Game of Sticks against the computer. Each side in turn takes 1 to 3 sticks, as it chooses. The loser is whoever takes the last one.</translation>
     </message>
     <message>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Usage: batonnets [options]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Game of Sticks against the computer: each side in turn takes 1 to 3 sticks; whoever takes the last one loses.</translation>
     </message>
     <message>
         <source>Options :</source>

@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
         <translation>Juego de los palillos contra el ordenador. Por turnos, cada uno retira a su elección entre 1 y 3 palillos. Pierde quien retira el último.</translation>
     </message>
     <message>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Uso: batonnets [opciones]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Juego de los palillos contra el ordenador: por turnos, cada uno retira de 1 a 3 palillos; pierde quien retira el último.</translation>
     </message>
     <message>
         <source>Options :</source>

@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
         <translation>Gioco dei bastoncini contro il computer. A turno, ciascuno prende a scelta da 1 a 3 bastoncini. Perde chi prende l&apos;ultimo.</translation>
     </message>
     <message>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Uso: batonnets [opzioni]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Gioco dei bastoncini contro il computer: a turno, ciascuno prende da 1 a 3 bastoncini; chi prende l&apos;ultimo perde.</translation>
     </message>
     <message>
         <source>Options :</source>
