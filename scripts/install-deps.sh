@@ -16,7 +16,8 @@ run_pkgs=(cmake g++ make qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation)
 package_pkgs=(dpkg-dev debhelper)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream
     appstream-util lintian man-db file qt6-base-private-dev valgrind
-    weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca)
+    weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca
+    xdg-desktop-portal xdg-desktop-portal-gtk libglib2.0-bin gsettings-desktop-schemas)
 
 mode=${1:-run}
 pkgs=("${run_pkgs[@]}")
