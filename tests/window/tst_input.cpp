@@ -235,9 +235,11 @@ class TstInput : public QObject {
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         };
-        // A press arriving while the handler the click starts runs its animations.
-        const auto pressDuring = [&](QWidget* c, QWidget* clicked) {
-            QTimer::singleShot(0, c, [&, c] { press(c); });
+        // Presses arriving, in this order, while the handler the click starts runs its
+        // animations.
+        const auto pressDuring = [&](QList<QWidget*> presses, QWidget* clicked) {
+            for (QWidget* c : presses)
+                QTimer::singleShot(0, c, [&, c] { press(c); });
             w.click(clicked);
         };
         const auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -265,22 +267,24 @@ class TstInput : public QObject {
         w.f.setResultatFlag(true);
         w.f.settleControls();
         // Stick 3, within reach as the lid starts to close, is out of reach once it has.
-        pressDuring(w.f.batonnet(3), w.f.fermer());
+        pressDuring({w.f.batonnet(3)}, w.f.fermer());
         QCOMPARE(announced(), (QStringList{aVous, u(texts::CouvercleFerme)}));
         QCOMPARE(w.f.stickTop(3), InPlayTop);
-        w.click(w.f.ouvrir());
+        // Fermer then Ouvrir, pressed as the lid opens, are carried out in that order.
+        pressDuring({w.f.fermer(), w.f.ouvrir()}, w.f.ouvrir());
+        QCOMPARE(w.f.lidLeft(), 857.0f);
         // Validez pressed as the third stick slides waits for the running handler, which
         // hands over to the computer and disables Validez: then it does nothing. Run inside
         // that handler, or once disabled, it would let the computer play twice.
         w.click(w.f.batonnet(3));
         w.click(w.f.batonnet(4));
-        pressDuring(w.f.joue(), w.f.batonnet(5));
+        pressDuring({w.f.joue()}, w.f.batonnet(5));
         QCOMPARE(w.game.module().NbBatonnets, 13); // the computer took one
         // Joueur and Expert, and Ordinateur pressed as Jouer's animations run: the game that
         // starts reads Joueur (21 sticks, the player first); then the press selects
         // Ordinateur, which arms Jouer again.
         w.click(w.f.force(1));
-        pressDuring(w.f.debut(1), w.f.jouer());
+        pressDuring({w.f.debut(1)}, w.f.jouer());
         QCOMPARE(w.game.module().NbBatonnets, 21);
         QCOMPARE(QList<int>({w.f.debut(0)->value(), w.f.debut(1)->value()}), QList<int>({0, 1}));
         QVERIFY(w.f.jouer()->isEnabled());
