@@ -16,6 +16,7 @@ class TitledFrame : public QWidget {
   public:
     TitledFrame(const QString& title, QColor title1, QColor title2, int titleHeight, QColor back2,
                 const QFont& font, QWidget* parent);
+    void setTitle(const QString& title);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program without a display: -v answers (the package test asks --help), Qt's options
 # still start the game on a platform chosen on purpose, anything else is refused in
-# French; with no display, one French line says so and the status is 1, not Qt's 134.
+# French, --help describes the game in its own words; with no display, one French line
+# says so and the status is 1, not Qt's 134.
 # Both speak the desktop's language: the first the game has of LANGUAGE's list, else of
 # LC_ALL, LC_MESSAGES or LANG, the first of them set.
 source "$(dirname "$0")/lib.sh"
@@ -29,5 +30,6 @@ expert|QT_QPA_PLATFORM=offscreen|2|batonnets : argument inattendu « expert »
 --help|LANGUAGE=pt:de LC_ALL=it_IT.UTF-8 LANG=es_ES.UTF-8|0|Aufruf: batonnets [Optionen]
 --help|LANGUAGE= LC_ALL= LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8|0|Uso: batonnets [opciones]
 --help|LANGUAGE= LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8|0|Aufruf: batonnets [Optionen]
+--help|LANGUAGE= LC_ALL=C|0|Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier
 |LANGUAGE= LC_ALL=it_IT.UTF-8 LC_MESSAGES=es_ES.UTF-8 LANG=de_DE.UTF-8 DISPLAY=:99999|1|batonnets: nessuno schermo disponibile (impossibile aprire lo schermo «:99999»); il gioco ha bisogno di uno schermo grafico.
 EOF_ROWS
