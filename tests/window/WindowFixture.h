@@ -29,10 +29,10 @@ using Clock = std::chrono::steady_clock;
 // Where the computer draws its move, it takes one stick.
 class PacedWindow : public BatonnetsWindow {
   public:
+    double nextRandom() override { return 0.0; }
     std::vector<Clock::time_point> deadlines;
     bool realPace = false;
     void sleepMs(std::int32_t) override {}
-    double nextRandom() override { return 0.0; }
 
   protected:
     void sleepUntil(Clock::time_point deadline) override {
