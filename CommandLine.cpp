@@ -42,7 +42,7 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 QString helpText() {
-    QStringList lines{translated(texts::HelpUsage), translated(texts::HelpSummary), QString(),
+    QStringList lines{translated(texts::HelpUsage), translated(texts::Description), QString(),
                       translated(texts::HelpOptions)};
     QList<QPair<QString, QString>> rows; // "-h, --help", what it does
     qsizetype width = 0;

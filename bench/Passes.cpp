@@ -120,6 +120,15 @@ int measurePasses(int loops) {
     BatonnetsWindow& f = live.f;
     Plancher pl;
     std::vector<double> copy, fill, windowLid, lid, windowStick;
+    std::vector<double> windowLidHigh, lidHigh, windowStickHigh;
+    // The same passes in the high-contrast look, measured in the same loops.
+    const auto highContrastPasses = [&] {
+        f.setLook(Look::highContrast());
+        windowLidHigh.push_back(perPass(LidSlide, [&](int n) { windowLidPasses(f, 0, n); }));
+        windowStickHigh.push_back(perPass(2 * StickSlide, [&](int n) { windowStickPasses(f, n); }));
+        lidHigh.push_back(perPass(LidSlide, [&](int n) { lidPasses(f, LidSlide - 1, n); }));
+        f.setLook(Look::normal());
+    };
     // One untimed loop first: glyph caches, pixmap conversions, the first flush.
     for (int loop = -1; loop < loops; ++loop) {
         const double c = perPass(LidSlide, [&](int n) {
@@ -133,6 +142,7 @@ int measurePasses(int loops) {
         const double ws = perPass(2 * StickSlide, [&](int n) { windowStickPasses(f, n); });
         const double l = perPass(LidSlide, [&](int n) { lidPasses(f, LidSlide - 1, n); });
         if (loop < 0) continue;
+        highContrastPasses();
         copy.push_back(c);
         fill.push_back(fb);
         windowLid.push_back(wl);
@@ -144,6 +154,9 @@ int measurePasses(int loops) {
     report("pass-window-lid-us", median(windowLid));
     report("pass-lid-us", median(lid));
     report("pass-window-stick-us", median(windowStick));
+    report("pass-window-lid-hc-us", median(windowLidHigh));
+    report("pass-lid-hc-us", median(lidHigh));
+    report("pass-window-stick-hc-us", median(windowStickHigh));
     std::fprintf(stderr, "(checksum %u)\n", pl.sink);
     return 0;
 }

@@ -28,6 +28,9 @@ class BaseBatonnets {
 
     const BatonModule& module() const { return m_; }
     bool ended() const { return ended_; }
+    // A game has been played to its end, the last stick left to the loser, and no new one
+    // has started.
+    bool gameOver() const { return m_.NbBatonnets == 1; }
 
   private:
     WindowOps& w_;

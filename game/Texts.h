@@ -16,9 +16,6 @@ inline constexpr const char* TranslationContext = "batonnets::texts";
 
 //: The window's title; %1 is the version, as 1.0.
 inline constexpr const char* WindowTitle = TRANSLATABLE("Jeu des bâtonnets - Vendrix34 -  v %1");
-inline constexpr const char* Description = TRANSLATABLE(
-    "Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 "
-    "batonnets.  Le perdant est celui qui prend le dernier");
 
 // Captions. Each must fit its control at full size: a test measures them. The room is
 // given to the translators in pixels of the caption's font.
@@ -100,9 +97,10 @@ inline constexpr const char* LidRule2 =
 
 // The command line: batonnets --help, --version, and what it says of a mistake.
 inline constexpr const char* HelpUsage = TRANSLATABLE("Utilisation : batonnets [options]");
-inline constexpr const char* HelpSummary =
-    TRANSLATABLE("Jeu des bâtonnets contre l'ordinateur : chacun son tour retire 1 à 3 bâtonnets ; "
-                 "celui qui prend le dernier a perdu.");
+//: The game's description of itself, which --help prints under the usage line.
+inline constexpr const char* Description = TRANSLATABLE(
+    "Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 "
+    "batonnets.  Le perdant est celui qui prend le dernier");
 inline constexpr const char* HelpOptions = TRANSLATABLE("Options :");
 inline constexpr const char* OptionHelp = TRANSLATABLE("Affiche cette aide et quitte.");
 inline constexpr const char* OptionVersion =

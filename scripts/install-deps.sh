@@ -21,6 +21,7 @@ package_pkgs=(dpkg-dev debhelper)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream
     appstream-util lintian man-db file qt6-base-private-dev valgrind
     weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca
+    xdg-desktop-portal xdg-desktop-portal-gtk libglib2.0-bin gsettings-desktop-schemas
     chromium chromium-driver python3-selenium python3-pil)
 
 mode=${1:-run}

@@ -10,7 +10,8 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
-        <translation>Stäbchenspiel gegen den Computer. Abwechselnd nimmt jede Seite nach Wahl 1 bis 3 Stäbchen weg. Wer das letzte nimmt, verliert.</translation>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
+        <translation>Stäbchenspiel gegen den Computer. Abwechselnd nimmt jede Seite nach Wahl 1 bis 3 Stäbchen. Wer das letzte nimmt, verliert.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -158,7 +159,7 @@
     <message>
         <source>A votre tour vous devez retirer 1 à 3 bâtonnets</source>
         <extracomment>The lid&apos;s first rule, 21 px bold; at most 740 px wide.</extracomment>
-        <translation>In Ihrem Zug müssen Sie 1 bis 3 Stäbchen wegnehmen</translation>
+        <translation>In Ihrem Zug müssen Sie 1 bis 3 Stäbchen nehmen</translation>
     </message>
     <message>
         <source>Le perdant est celui qui reste avec 1 seul bâtonnet.</source>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Aufruf: batonnets [Optionen]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Stäbchenspiel gegen den Computer: Abwechselnd nimmt jede Seite 1 bis 3 Stäbchen; wer das letzte nimmt, hat verloren.</translation>
     </message>
     <message>
         <source>Options :</source>
@@ -187,7 +184,7 @@
     </message>
     <message>
         <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
-        <translation>Die gemeinsamen Optionen der Qt-Programme (-platform, -display, -style…) werden ebenfalls akzeptiert; siehe batonnets(6).</translation>
+        <translation>Die üblichen Qt-Optionen (-platform, -display, -style…) werden ebenfalls akzeptiert; siehe batonnets(6).</translation>
     </message>
     <message>
         <source>Copyright © 2026 Bâtonnets developers
@@ -215,7 +212,7 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>batonnets : aucun écran disponible (%1) ; le jeu a besoin d&apos;un affichage graphique.</source>
         <extracomment>%1 is one of the causes below.</extracomment>
-        <translation>batonnets: kein Bildschirm verfügbar (%1); das Spiel braucht eine grafische Anzeige.</translation>
+        <translation>batonnets: kein Bildschirm verfügbar (%1); das Spiel benötigt eine grafische Oberfläche.</translation>
     </message>
     <message>
         <source>module d&apos;affichage « %1 » introuvable</source>
@@ -238,7 +235,7 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
         <source>aucun module d&apos;affichage n&apos;a pu démarrer</source>
-        <translation>kein Anzeigemodul konnte starten</translation>
+        <translation>kein Anzeigemodul ließ sich starten</translation>
     </message>
     <message>
         <source>Joue en contraste élevé, quel que soit le réglage du bureau.</source>

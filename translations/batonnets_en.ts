@@ -10,7 +10,8 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
-        <translation>A game of sticks against the computer. In turn, each side takes away 1 to 3 sticks, as it chooses. The loser is whoever takes the last one.</translation>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
+        <translation>Game of Sticks against the computer. Each side in turn takes 1 to 3 sticks, as it chooses. The loser is whoever takes the last one.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -75,7 +76,7 @@
     <message>
         <source>L&apos;ordinateur joue</source>
         <extracomment>Status: the computer is moving.</extracomment>
-        <translation>The computer plays</translation>
+        <translation>Computer&apos;s move...</translation>
     </message>
     <message>
         <source>Vous gagnez !</source>
@@ -85,7 +86,7 @@
     <message>
         <source>J&apos;ai gagné !</source>
         <extracomment>Status: the computer has won.</extracomment>
-        <translation>I won!</translation>
+        <translation>I win!</translation>
     </message>
     <message>
         <source>Bâtonnet</source>
@@ -158,7 +159,7 @@
     <message>
         <source>A votre tour vous devez retirer 1 à 3 bâtonnets</source>
         <extracomment>The lid&apos;s first rule, 21 px bold; at most 740 px wide.</extracomment>
-        <translation>On your turn you must take away 1 to 3 sticks</translation>
+        <translation>On your turn, you must take 1 to 3 sticks</translation>
     </message>
     <message>
         <source>Le perdant est celui qui reste avec 1 seul bâtonnet.</source>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Usage: batonnets [options]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Game of sticks against the computer: each side in turn takes 1 to 3 sticks; whoever takes the last one loses.</translation>
     </message>
     <message>
         <source>Options :</source>
@@ -187,7 +184,7 @@
     </message>
     <message>
         <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
-        <translation>The options common to Qt programs (-platform, -display, -style…) are accepted as well; see batonnets(6).</translation>
+        <translation>The standard Qt options (-platform, -display, -style…) are also accepted; see batonnets(6).</translation>
     </message>
     <message>
         <source>Copyright © 2026 Bâtonnets developers

@@ -10,7 +10,8 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
-        <translation>Juego de palillos contra el ordenador. Por turnos, cada uno retira a su elección entre 1 y 3 palillos. Pierde quien se lleva el último.</translation>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
+        <translation>Juego de los palillos contra el ordenador. Por turnos, cada uno retira a su elección entre 1 y 3 palillos. Pierde quien retira el último.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -170,10 +171,6 @@
         <translation>Uso: batonnets [opciones]</translation>
     </message>
     <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Juego de los palillos contra el ordenador: por turnos, cada uno retira de 1 a 3 palillos; pierde quien se lleva el último.</translation>
-    </message>
-    <message>
         <source>Options :</source>
         <translation>Opciones:</translation>
     </message>
@@ -187,7 +184,7 @@
     </message>
     <message>
         <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
-        <translation>También se aceptan las opciones comunes a los programas Qt (-platform, -display, -style…); véase batonnets(6).</translation>
+        <translation>También se aceptan las opciones habituales de Qt (-platform, -display, -style…); consulta batonnets(6).</translation>
     </message>
     <message>
         <source>Copyright © 2026 Bâtonnets developers
@@ -196,8 +193,8 @@ Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribu
 Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.</source>
         <translation>Copyright © 2026 Bâtonnets developers
 Licencia GPLv3+: GPL de GNU versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
-Esto es software libre: usted es libre de modificarlo y redistribuirlo.
-No hay NINGUNA GARANTÍA, hasta donde permite la ley.</translation>
+Esto es software libre: eres libre de modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
     </message>
     <message>
         <source>batonnets : option inconnue « %1 »</source>
@@ -210,12 +207,12 @@ No hay NINGUNA GARANTÍA, hasta donde permite la ley.</translation>
     </message>
     <message>
         <source>Essayez « batonnets --help ».</source>
-        <translation>Pruebe «batonnets --help».</translation>
+        <translation>Prueba «batonnets --help».</translation>
     </message>
     <message>
         <source>batonnets : aucun écran disponible (%1) ; le jeu a besoin d&apos;un affichage graphique.</source>
         <extracomment>%1 is one of the causes below.</extracomment>
-        <translation>batonnets: no hay ninguna pantalla disponible (%1); el juego necesita una pantalla gráfica.</translation>
+        <translation>batonnets: no hay ninguna pantalla disponible (%1); el juego necesita un entorno gráfico.</translation>
     </message>
     <message>
         <source>module d&apos;affichage « %1 » introuvable</source>

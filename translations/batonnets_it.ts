@@ -10,7 +10,8 @@
     </message>
     <message>
         <source>Jeu de batonnets contre ordinateur.  Chacun son tour on enlève, au choix, entre 1 et 3 batonnets.  Le perdant est celui qui prend le dernier</source>
-        <translation>Gioco dei bastoncini contro il computer. A turno, ciascuno toglie a scelta da 1 a 3 bastoncini. Perde chi prende l&apos;ultimo.</translation>
+        <extracomment>The game&apos;s description of itself, which --help prints under the usage line.</extracomment>
+        <translation>Gioco dei bastoncini contro il computer. A turno, ciascuno prende a scelta da 1 a 3 bastoncini. Perde chi prende l&apos;ultimo.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -30,7 +31,7 @@
     <message>
         <source>Début</source>
         <extracomment>Title of the frame that says who moves first: 111 px of 19 px bold.</extracomment>
-        <translation>Inizia</translation>
+        <translation>Chi inizia</translation>
     </message>
     <message>
         <source>Joueur</source>
@@ -75,7 +76,7 @@
     <message>
         <source>L&apos;ordinateur joue</source>
         <extracomment>Status: the computer is moving.</extracomment>
-        <translation>Il computer gioca</translation>
+        <translation>Tocca al computer...</translation>
     </message>
     <message>
         <source>Vous gagnez !</source>
@@ -158,7 +159,7 @@
     <message>
         <source>A votre tour vous devez retirer 1 à 3 bâtonnets</source>
         <extracomment>The lid&apos;s first rule, 21 px bold; at most 740 px wide.</extracomment>
-        <translation>Al tuo turno devi togliere da 1 a 3 bastoncini</translation>
+        <translation>Al tuo turno devi prendere da 1 a 3 bastoncini</translation>
     </message>
     <message>
         <source>Le perdant est celui qui reste avec 1 seul bâtonnet.</source>
@@ -168,10 +169,6 @@
     <message>
         <source>Utilisation : batonnets [options]</source>
         <translation>Uso: batonnets [opzioni]</translation>
-    </message>
-    <message>
-        <source>Jeu des bâtonnets contre l&apos;ordinateur : chacun son tour retire 1 à 3 bâtonnets ; celui qui prend le dernier a perdu.</source>
-        <translation>Gioco dei bastoncini contro il computer: a turno, ciascuno toglie da 1 a 3 bastoncini; chi prende l&apos;ultimo perde.</translation>
     </message>
     <message>
         <source>Options :</source>
@@ -187,7 +184,7 @@
     </message>
     <message>
         <source>Les options communes aux programmes Qt (-platform, -display, -style…) sont aussi acceptées ; voir batonnets(6).</source>
-        <translation>Sono accettate anche le opzioni comuni ai programmi Qt (-platform, -display, -style…); vedere batonnets(6).</translation>
+        <translation>Sono accettate anche le opzioni standard di Qt (-platform, -display, -style…); vedere batonnets(6).</translation>
     </message>
     <message>
         <source>Copyright © 2026 Bâtonnets developers
@@ -196,8 +193,8 @@ Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribu
 Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.</source>
         <translation>Copyright © 2026 Bâtonnets developers
 Licenza GPLv3+: GNU GPL versione 3 o successiva &lt;https://gnu.org/licenses/gpl.html&gt;.
-Questo è software libero: si è liberi di modificarlo e redistribuirlo.
-NON c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.</translation>
+Questo è software libero: sei libero di modificarlo e ridistribuirlo.
+Non c&apos;è ALCUNA GARANZIA, nei limiti consentiti dalla legge.</translation>
     </message>
     <message>
         <source>batonnets : option inconnue « %1 »</source>

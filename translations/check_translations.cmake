@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Each .ts must be what lupdate makes of game/Texts.h (no text missing, none left over)
 # and lrelease must find every text finished: a new text of the game without its
-# translation, or one translated no more, fails here rather than shows French to a player.
+# translation, or one translated no more, fails here rather than shows French to a player;
+# and each translation must keep its text's placeholders (%1, %2).
 # Expects -DLUPDATE -DLRELEASE -DLUPDATE_ARGS -DTS_FILES -DSCRATCH (a scratch folder), the
 # lists with | between their items.
 string(REPLACE "|" ";" LUPDATE_ARGS "${LUPDATE_ARGS}")
@@ -28,6 +29,25 @@ foreach(ts IN LISTS TS_FILES)
     if(count GREATER 0)
         list(APPEND problems "${name}: ${count} text(s) unfinished or obsolete")
     endif()
+    # Each translation keeps its source's placeholders: a %2 lost would drop a count from
+    # what the player is told.
+    string(REPLACE "&apos;" "'" content "${content}")
+    string(REPLACE ";" "," content "${content}") # no list separator in the texts
+    string(REPLACE "</message>" ";" messages "${content}")
+    foreach(message IN LISTS messages)
+        if(message MATCHES "<source>([^<]*)</source>")
+            set(source "${CMAKE_MATCH_1}")
+            string(REGEX MATCH "<translation[^>]*>([^<]*)</translation>" translation "${message}")
+            set(translation "${CMAKE_MATCH_1}")
+            string(REGEX MATCHALL "%[0-9]" wanted "${source}")
+            string(REGEX MATCHALL "%[0-9]" kept "${translation}")
+            list(SORT wanted)
+            list(SORT kept)
+            if(NOT wanted STREQUAL kept)
+                list(APPEND problems "${name}: \"${translation}\" has not the placeholders of \"${source}\"")
+            endif()
+        endif()
+    endforeach()
     execute_process(COMMAND "${LRELEASE}" "${ts}" -qm "${SCRATCH}/${name}.qm"
                     OUTPUT_VARIABLE said RESULT_VARIABLE status)
     if(NOT status EQUAL 0 OR NOT said MATCHES "\\(([0-9]+) finished and 0 unfinished\\)"

@@ -58,6 +58,9 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     // Brings the keyboard focus and what assistive technology is told of the sticks and
     // the lid up to date with what the last handler did; the wiring calls it after each.
     void settleControls();
+    // The handler that has just run ended a game: the next settleControls() hands the
+    // keyboard focus to Jouer.
+    void gameEnded() { gameEnded_ = true; }
 
     // WindowOps
     float stickLeft(int i) const override;
@@ -152,6 +155,7 @@ class BatonnetsWindow : public QWidget, public WindowOps {
     std::unique_ptr<Announcer> announcer_;
     bool captionSaid_ = false; // the status line's message, since the flag was last raised
     bool focusParked_ = false; // a handler disabled the focused button (setButtonEnabled)
+    bool gameEnded_ = false;   // a handler ended a game (gameEnded)
     bool ended_ = false;
 };
 

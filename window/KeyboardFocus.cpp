@@ -65,6 +65,14 @@ void BatonnetsWindow::settleControls() {
         if (i >= from && !after) after = b;
     }
     const bool parked = std::exchange(focusParked_, false);
+    if (std::exchange(gameEnded_, false) && jouer_->isEnabled()) {
+        // A game is over and the next thing a player does is start another: Jouer takes
+        // the focus, from a stick where Space would do nothing. The result is said first,
+        // so that a screen reader tells how the game ended, then where the player stands.
+        announcer_->flush();
+        jouer_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if ((focused && !(focused->focusPolicy() & Qt::TabFocus)) || parked) {
         if (PictureBox* to = after ? after : before)
             to->setFocus(Qt::OtherFocusReason);

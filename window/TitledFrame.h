@@ -20,6 +20,8 @@ class TitledFrame : public QWidget {
 
     // The colours it paints with, from the window's look; repainted with the next frame.
     void setColours(const FrameColours& colours);
+    // The title drawn in the band (a test draws the frame without one).
+    void setTitle(const QString& title);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Wiring.h"
 
+#include <functional>
+#include <utility>
+
 #include "BatonnetsWindow.h"
 #include "GradientButton.h"
 #include "HandlerQueue.h"
@@ -11,15 +14,23 @@ namespace batonnets {
 
 void wire(BatonnetsWindow& f, BaseBatonnets& game) {
     // Direct connections: each handler runs inside the event that raised it, to its end.
-    auto* g = new HandlerQueue(f);
+    // One that ends a game tells the window, which then hands the keyboard to Jouer.
+    auto* queue = new HandlerQueue(f);
+    auto run = [queue, &f, &game](QWidget* source, std::function<void()> handler) {
+        queue->run(source, [&f, &game, handler = std::move(handler)] {
+            const bool over = game.gameOver();
+            handler();
+            if (!over && game.gameOver()) f.gameEnded();
+        });
+    };
     QObject::connect(&f, &BatonnetsWindow::activated, &f,
-                     [g, &f, &game] { g->run(&f, [&game] { game.onActivated(); }); });
-    QObject::connect(&f, &BatonnetsWindow::batonnetClicked, &f, [g, &f, &game](int i) {
-        g->run(&f, [&game, i] { game.onBatonnet(static_cast<std::int16_t>(i)); });
+                     [run, &f, &game] { run(&f, [&game] { game.onActivated(); }); });
+    QObject::connect(&f, &BatonnetsWindow::batonnetClicked, &f, [run, &f, &game](int i) {
+        run(&f, [&game, i] { game.onBatonnet(static_cast<std::int16_t>(i)); });
     });
-    auto button = [g, &f, &game](GradientButton* b, void (BaseBatonnets::*h)()) {
+    auto button = [run, &f, &game](GradientButton* b, void (BaseBatonnets::*h)()) {
         QObject::connect(b, &GradientButton::clicked, &f,
-                         [g, b, &game, h] { g->run(b, [&game, h] { (game.*h)(); }); });
+                         [run, b, &game, h] { run(b, [&game, h] { (game.*h)(); }); });
     };
     button(f.jouer(), &BaseBatonnets::onJouer);
     button(f.joue(), &BaseBatonnets::onJoue);
@@ -28,12 +39,12 @@ void wire(BatonnetsWindow& f, BaseBatonnets& game) {
     button(f.quitter(), &BaseBatonnets::onQuitter);
     for (int i = 0; i < 2; ++i) {
         OptionButton* d = f.debut(i);
-        QObject::connect(d, &OptionButton::optionClicked, &f, [g, d, &game](int k) {
-            g->run(d, [&game, k] { game.onDebut(static_cast<std::int16_t>(k)); });
+        QObject::connect(d, &OptionButton::optionClicked, &f, [run, d, &game](int k) {
+            run(d, [&game, k] { game.onDebut(static_cast<std::int16_t>(k)); });
         });
         OptionButton* o = f.force(i);
-        QObject::connect(o, &OptionButton::optionClicked, &f, [g, o, &game](int k) {
-            g->run(o, [&game, k] { game.onForce(static_cast<std::int16_t>(k)); });
+        QObject::connect(o, &OptionButton::optionClicked, &f, [run, o, &game](int k) {
+            run(o, [&game, k] { game.onForce(static_cast<std::int16_t>(k)); });
         });
     }
 }

@@ -47,7 +47,6 @@ readelf -d /usr/games/batonnets | grep -E 'R(UN)?PATH' && fail "the program has 
 # One version everywhere: the program, the package (named by it), the software-centre
 # entry, the manual page; and one release date with debian/changelog.
 [ "$(/usr/games/batonnets --version | head -n1)" = "batonnets $VERSION" ] || fail "--version"
-/usr/games/batonnets --help | grep -q '^Utilisation' || fail "--help"
 metainfo=/usr/share/metainfo/$APP_ID.metainfo.xml
 grep -q "<release version=\"$VERSION\" date=\"$RELEASE_DATE\"" "$metainfo" || fail "metainfo release"
 changed=$(zcat /usr/share/doc/batonnets/changelog.gz | sed -n 's/^ -- .*>  //p' | head -n1)
@@ -61,6 +60,37 @@ desktop-file-validate "/usr/share/applications/$APP_ID.desktop" || fail "desktop
 appstreamcli validate --pedantic --no-net "$metainfo" &>"$WORK/appstream.log" && findings appstream ||
     fail "appstreamcli: $(cat "$WORK/appstream.log")"
 appstream-util validate-relax --nonet "$metainfo" >/dev/null || fail "appstream-util"
+
+# Every language the game ships (translations/) and French, its own, as installed: the
+# menu entry's name, generic name, comment and keywords, the software-centre entry's name,
+# summary and every paragraph of its description, the manual page's list of languages,
+# and --help with the option descriptions of that language's .ts.
+translation() { # of the game's text $2 into language $1
+    [ "$1" = fr ] && echo "$2" || perl -0ne 'BEGIN { $s = shift } print $1 if
+        m{<source>\Q$s\E</source>.*?<translation>([^<]*)</translation>}s' "$2" \
+        "$SOURCE_DIR/translations/batonnets_$1.ts"
+}
+desktop=/usr/share/applications/$APP_ID.desktop
+paragraphs=$(grep -c '<p>' "$metainfo")
+manual=$(zcat /usr/share/man/man6/batonnets.6.gz)
+for lang in fr $(ls "$SOURCE_DIR"/translations/batonnets_*.ts | sed 's/.*_\(.*\)\.ts/\1/'); do
+    [ "$lang" = fr ] && key="" attribute="" || key="\[$lang]" attribute=" xml:lang=\"$lang\""
+    for field in Name GenericName Comment Keywords; do
+        grep -q "^$field$key=." "$desktop" || fail "the menu entry has no $field in $lang"
+    done
+    for tag in name summary; do
+        grep -q "<$tag$attribute>" "$metainfo" || fail "the metainfo has no <$tag$attribute>"
+    done
+    [ "$(grep -c "<p$attribute>" "$metainfo")" = "$paragraphs" ] && grep -q "<lang>$lang</lang>" "$metainfo" ||
+        fail "the metainfo's description is not whole in $lang"
+    grep -q "^\.RB ( $lang )" <<<"$manual" || fail "the manual page omits $lang"
+    help=$(LANGUAGE=$lang /usr/games/batonnets --help)
+    for text in "Utilisation : batonnets [options]" "Affiche cette aide et quitte." \
+        "Affiche la version et la licence, et quitte."; do
+        said=$(translation "$lang" "$text")
+        [ -n "$said" ] && grep -qF -- "$said" <<<"$help" || fail "[$lang] --help: no '${said:-$text}' in: $help"
+    done
+done
 
 # The installed game speaks the desktop's language, and French when LANGUAGE asks for it:
 # the window's title tells which. It is read as the desktop reads it, from _NET_WM_NAME:

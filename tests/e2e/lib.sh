@@ -28,7 +28,7 @@ start_xvfb() {
 # the French one, or one that matches the pattern $1.
 start_game() {
     local title=${1:-'^Jeu des bâtonnets - Vendrix34 -  v 1\.0$'}
-    "$BIN" &>"$WORK/app.log" &
+    "$BIN" ${GAME_ARGS:-} &>"$WORK/app.log" &
     APP_PID=$!
     PIDS+=($!)
     WIN=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n1) ||

@@ -4,7 +4,8 @@
 # SPEECH OUTPUT lines of its debug log. The player moves first on 20 sticks and always
 # leaves the computer 4k + 1 of them, counting from what it hears: after each stick taken
 # how many are left, after each computer move what it took and how many are left. Every
-# message of the status line must be heard in its own words, once, in order.
+# message of the status line must be heard in its own words, once, in order; at the end
+# the focus on Jouer, after the result.
 # Usage: orca.py WORK. Starts Orca, touches WORK/orca-ready once Orca speaks, then plays
 # the game the caller starts; Orca's whole log is kept in WORK/orca.log.
 import atexit
@@ -83,7 +84,8 @@ while left > 1:
             sys.exit("FAIL: heard %r with %d sticks in play" % (m[0], left))
         left = int(m[2])
         expected += ["L'ordinateur joue", "A vous de jouer..."]
-hear(r"Vous gagnez !")
+hear(r"Vous gagnez !$")
+hear(r"^Jouer push button")  # the focus, on to the next game: said after the result
 time.sleep(1)  # anything said late
 got = re.findall(r"A vous de jouer\.\.\.|L'ordinateur joue|Vous gagnez !|J'ai gagné !", said)
 if got != expected + ["Vous gagnez !"]:

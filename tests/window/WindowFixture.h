@@ -27,8 +27,10 @@ using Clock = std::chrono::steady_clock;
 // deadline, so the pace is read from the deadlines, not from a wall clock a busy machine
 // stretches; and the pause before the program ends is skipped. With realPace set, each
 // pass also takes its period of real time (the deadlines, run ahead, are no guide then).
+// Where the computer draws its move, it takes one stick.
 class PacedWindow : public BatonnetsWindow {
   public:
+    double nextRandom() override { return 0.0; }
     std::vector<Clock::time_point> deadlines;
     bool realPace = false;
     int passes = 0;

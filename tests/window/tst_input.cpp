@@ -10,21 +10,45 @@
 #include "GradientButton.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
+#include "StatusLabel.h"
 #include "WindowFixture.h"
 #include "game/Texts.h"
+
+#include <map>
 
 using namespace batonnets;
 using namespace batonnets::test;
 
 namespace {
 
-// What the game announced (notifications that appear, what a screen reader speaks away
-// from the focus), each read when its event came.
-QStringList announced;
+// What a screen reader hears, in order, each read when its event came: what the game
+// announces away from the focus (notifications that appear), and, in brackets, the control
+// that takes the focus.
+QStringList heard;
 void record(QAccessibleEvent* e) {
-    if (e->type() == QAccessible::ObjectShow &&
-        e->accessibleInterface()->role() == QAccessible::Notification)
-        announced.append(e->accessibleInterface()->text(QAccessible::Name));
+    QAccessibleInterface* a = e->accessibleInterface();
+    if (e->type() == QAccessible::ObjectShow && a->role() == QAccessible::Notification)
+        heard.append(a->text(QAccessible::Name));
+    if (e->type() == QAccessible::Focus && a->state().focused) // not the one that lost it
+        heard.append('[' + a->text(QAccessible::Name) + ']');
+}
+
+// The sticks whose focus frame shows on the open board: elsewhere around each stick's
+// place in the row the board shows, whatever the frame's look.
+QStringList framed(GameWindow& w) {
+    const QImage screen = w.screen();
+    const QImage board = picture(w.f.board() == Board::Twenty ? "plateau20" : "plateau21");
+    QStringList sticks;
+    for (int i = 0; i <= 20; ++i) {
+        const int left = int(w.f.stickLeft(i));
+        const QRect frame(left - 6, 32, 36, 256), stick(left, 36, 24, 252);
+        bool marked = false;
+        for (int y = frame.top(); y <= frame.bottom() && frame.right() < 857; ++y)
+            for (int x = frame.left(); x <= frame.right(); ++x)
+                marked |= !stick.contains(x, y) && screen.pixel(x, y) != board.pixel(x, y);
+        if (marked) sticks << QString("Batonnet%1").arg(i);
+    }
+    return sticks;
 }
 
 } // namespace
@@ -69,16 +93,15 @@ class TstInput : public QObject {
         w.click(stick0);
         QCOMPARE(w.f.stickTop(0), TakenByPlayerTop);
         // The focus went to the next stick, unmarked for a player who clicks; an arrow key
-        // marks it with a light frame 3 pixels left of the stick, a click hides the mark.
-        const QRgb mark = qRgb(255, 255, 160);
+        // marks it with a frame, a click hides the mark.
         for (const auto& [action, focus, marked] :
              {std::tuple{"", 1, false}, {"Right", 2, true}, {"click", 2, false}}) {
             if (QString(action) == "Right") w.type(QKeySequence(Qt::Key_Right));
             if (QString(action) == "click") w.click(QPoint(540, 360)); // on the status line
             settle();
-            QCOMPARE(w.focus(), QString("Batonnet%1").arg(focus));
-            const QPoint frame(15 + 40 * focus - 3, 150);
-            QCOMPARE(w.screen().pixel(frame), marked ? mark : picture("plateau21").pixel(frame));
+            const QString stick = QString("Batonnet%1").arg(focus);
+            QCOMPARE(w.focus(), stick);
+            QCOMPARE(framed(w), marked ? QStringList{stick} : QStringList());
         }
     }
 
@@ -118,19 +141,81 @@ class TstInput : public QObject {
         if (!focus.isEmpty()) QCOMPARE(w.focus(), focus);
     }
 
-    // What a screen reader is told: every message of the status line and every move, once,
-    // in order, in words that cannot change afterwards; the row of sticks as one group (its
-    // count tst_language hears); the lid. Its presses wait, whole, for the running handler, and are
-    // judged when carried out: a stick reached then, a button enabled then.
+    // Where the focus settles after each kind of handler, through a game of 20 sticks that
+    // the computer wins, one the player wins and the start of the next: for a player at the
+    // keyboard, who focuses each control and presses Space, and for one who clicks.
+    // The keyboard's focus is marked (a frame round a stick, a button's own look changed),
+    // nothing else on the board; the clicks' is not. A screen reader hears the new focus,
+    // then what the moment says, and at a game's end the result, then Jouer.
+    void focusAfterEachHandler() {
+        struct Step {
+            const char* press; // the controls, one handler each; checked after the last
+            const char *keyboard, *mouse, *heard;
+        };
+        const Step steps[] = {
+            {"Jouer", "Batonnet0", "Batonnet0", "[Bâtonnet 1]|A vous de jouer..."},
+            {"Ouvrir", "Ouvrir", "Ouvrir", "Couvercle ouvert"},
+            {"Batonnet0", "Batonnet1", "Ouvrir", "[Bâtonnet 2]|Il en reste 19."},
+            {"Joue", "Batonnet3", "Batonnet3",
+             "L'ordinateur joue|[Bâtonnet 4]|L'ordinateur prend 2 bâtonnets, il en reste 17. "
+             "A vous de jouer..."},
+            {"Fermer", "Fermer", "Fermer", "Couvercle fermé"},
+            {"Ouvrir Batonnet3 Batonnet4", "Batonnet5", "Ouvrir", "[Bâtonnet 6]|Il en reste 15."},
+            {"Batonnet5", "Batonnet7", "Ouvrir", // the third stick: the computer answers
+             "Il en reste 14. L'ordinateur joue|[Bâtonnet 8]|L'ordinateur prend 1 bâtonnet, il "
+             "en reste 13. A vous de jouer..."},
+            {"Batonnet7 Joue Batonnet11 Joue Batonnet15 Joue", "Jouer", "Jouer",
+             "L'ordinateur joue|L'ordinateur prend 3 bâtonnets, il en reste 1. J'ai gagné !|"
+             "[Jouer]"},
+            {"Jouer", "Batonnet0", "Batonnet0", "[Bâtonnet 1]|A vous de jouer..."},
+            {"Batonnet0 Batonnet1 Batonnet2 Batonnet4 Batonnet5 Batonnet6 Batonnet8 Batonnet9 "
+             "Batonnet10 Batonnet12 Batonnet13 Batonnet14 Batonnet16 Batonnet17 Batonnet18",
+             "Jouer", "Jouer", "Il en reste 1. Vous gagnez !|[Jouer]"}, // the computer takes one
+            {"Jouer", "Batonnet0", "Batonnet0", "[Bâtonnet 1]|A vous de jouer..."},
+        };
+        for (const bool keyboard : {true, false}) {
+            GameWindow w;
+            std::map<QWidget*, QImage> unfocused; // enabled, neither hovered nor pressed
+            for (QWidget* b : {w.f.jouer(), w.f.ouvrir(), w.f.fermer()})
+                unfocused[b] = w.screen().copy(b->geometry());
+            for (const Step& step : steps) {
+                for (const QString& name : QString(step.press).split(' ')) {
+                    auto* c = w.f.findChild<QWidget*>(name);
+                    if (keyboard) c->setFocus();
+                    heard.clear();
+                    keyboard ? w.type(Qt::Key_Space) : w.click(c);
+                }
+                QTest::mouseMove(w.f.windowHandle(), {540, 300}); // off every control
+                settle();
+                const QString at = keyboard ? step.keyboard : step.mouse;
+                QVERIFY2(w.focus() == at, qPrintable(w.focus() + " after " + step.press));
+                if (keyboard) QCOMPARE(heard.join('|'), QString::fromUtf8(step.heard));
+                auto* focused = qobject_cast<GradientButton*>(qApp->focusWidget());
+                if (unfocused.count(focused))
+                    QVERIFY2((w.screen().copy(focused->geometry()) == unfocused[focused]) !=
+                                 keyboard,
+                             qPrintable(at + ' ' + step.press));
+                if (w.f.lidLeft() > 0)
+                    QCOMPARE(framed(w), keyboard && !focused ? QStringList{at} : QStringList());
+            }
+        }
+    }
+
+    // What a screen reader is told beyond the moves the focus table hears: a message shown
+    // again, the lid, the row of sticks as one group (its count tst_language hears). Its
+    // presses wait, whole, for the running handler, in the order they came, and are judged
+    // when carried out: a stick reached then, a button enabled then.
     void screenReader() {
         GameWindow w;
         const auto stick = [&](int i) { return acc(w.f.batonnet(i)); };
         const auto press = [&](QWidget* c) {
             acc(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         };
-        // A press arriving while the handler the click starts runs its animations.
-        const auto pressDuring = [&](QWidget* c, QWidget* clicked) {
-            QTimer::singleShot(0, c, [&, c] { press(c); });
+        // Presses arriving, in this order, while the handler the click starts runs its
+        // animations.
+        const auto pressDuring = [&](QList<QWidget*> presses, QWidget* clicked) {
+            for (QWidget* c : presses)
+                QTimer::singleShot(0, c, [&, c] { press(c); });
             w.click(clicked);
         };
         const auto u = [](const char* utf8) { return QString::fromUtf8(utf8); };
@@ -140,40 +225,39 @@ class TstInput : public QObject {
         QCOMPARE(row->role(), QAccessible::Grouping);
         QCOMPARE(row->parent()->object(), &w.f);
         QCOMPARE(row->child(row->indexOfChild(stick(7))), stick(7));
-        announced.clear();
+        heard.clear();
         w.click(w.f.jouer());
         press(w.f.batonnet(0));
         QCoreApplication::sendPostedEvents(); // carried out from the event loop
         w.click(w.f.joue());
         const QString aVous = u(texts::AVousDeJouer);
-        QCOMPARE(announced,
-                 (QStringList{aVous, "Il en reste 19.", u(texts::OrdinateurJoue),
-                              u("L'ordinateur prend 2 bâtonnets, il en reste 17. ") + aVous}));
         QVERIFY(!stick(19)->state().offscreen && stick(19)->state().focusable);
         press(w.f.batonnet(20)); // outside the window, out of reach
         QCoreApplication::sendPostedEvents();
         QCOMPARE(w.game.module().NbBatonnets, 17);
-        announced.clear();
+        heard.clear();
         w.f.setResultatText(texts::AVousDeJouer); // shown again: said at the flag
         w.f.setResultatFlag(true);
         w.f.settleControls();
         // Stick 3, within reach as the lid starts to close, is out of reach once it has.
-        pressDuring(w.f.batonnet(3), w.f.fermer());
-        QCOMPARE(announced, (QStringList{aVous, u(texts::CouvercleFerme)}));
+        pressDuring({w.f.batonnet(3)}, w.f.fermer());
+        QCOMPARE(heard, (QStringList{aVous, "[Fermer]", u(texts::CouvercleFerme)}));
         QCOMPARE(w.f.stickTop(3), InPlayTop);
-        w.click(w.f.ouvrir());
+        // Fermer then Ouvrir, pressed as the lid opens, are carried out in that order.
+        pressDuring({w.f.fermer(), w.f.ouvrir()}, w.f.ouvrir());
+        QCOMPARE(w.f.lidLeft(), 857.0f);
         // Validez pressed as the third stick slides waits for the running handler, which
         // hands over to the computer and disables Validez: then it does nothing. Run inside
         // that handler, or once disabled, it would let the computer play twice.
         w.click(w.f.batonnet(3));
         w.click(w.f.batonnet(4));
-        pressDuring(w.f.joue(), w.f.batonnet(5));
+        pressDuring({w.f.joue()}, w.f.batonnet(5));
         QCOMPARE(w.game.module().NbBatonnets, 13); // the computer took one
         // Joueur and Expert, and Ordinateur pressed as Jouer's animations run: the game that
         // starts reads Joueur (21 sticks, the player first); then the press selects
         // Ordinateur, which arms Jouer again.
         w.click(w.f.force(1));
-        pressDuring(w.f.debut(1), w.f.jouer());
+        pressDuring({w.f.debut(1)}, w.f.jouer());
         QCOMPARE(w.game.module().NbBatonnets, 21);
         QCOMPARE(QList<int>({w.f.debut(0)->value(), w.f.debut(1)->value()}), QList<int>({0, 1}));
         QVERIFY(w.f.jouer()->isEnabled());
