@@ -55,7 +55,6 @@ EM_JS(void, pageEnd, (), { Page.end(); });
 void WebWindow::start() {
     const std::pair<const char*, const char*> all[] = {
         {"title", texts::WindowTitle},
-        {"description", texts::Description},
         {"force", texts::Force},
         {"normale", texts::Normale},
         {"expert", texts::Expert},

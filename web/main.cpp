@@ -11,36 +11,46 @@ namespace {
 batonnets::WebWindow window;
 batonnets::BaseBatonnets game(window);
 
+EM_JS(void, pageGameEnded, (), { Page.gameEnded(); });
+
+// Runs a handler; one that ends a game tells the page, which then hands the keyboard to
+// Jouer.
+template <class Handler> void run(Handler handler) {
+    const bool over = game.gameOver();
+    handler();
+    if (!over && game.gameOver()) pageGameEnded();
+}
+
 } // namespace
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void batonnets_onActivated() {
-    game.onActivated();
+    run([&] { game.onActivated(); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onJouer() {
-    game.onJouer();
+    run([&] { game.onJouer(); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onJoue() {
-    game.onJoue();
+    run([&] { game.onJoue(); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onBatonnet(int index) {
-    game.onBatonnet(static_cast<std::int16_t>(index));
+    run([&] { game.onBatonnet(static_cast<std::int16_t>(index)); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onDebut(int index) {
-    game.onDebut(static_cast<std::int16_t>(index));
+    run([&] { game.onDebut(static_cast<std::int16_t>(index)); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onForce(int index) {
-    game.onForce(static_cast<std::int16_t>(index));
+    run([&] { game.onForce(static_cast<std::int16_t>(index)); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onOuvrir() {
-    game.onOuvrir();
+    run([&] { game.onOuvrir(); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onFermer() {
-    game.onFermer();
+    run([&] { game.onFermer(); });
 }
 EMSCRIPTEN_KEEPALIVE void batonnets_onQuitter() {
-    game.onQuitter();
+    run([&] { game.onQuitter(); });
 }
 
 } // extern "C"

@@ -111,6 +111,7 @@ const Page = (() => {
     };
     let captionSaid = false; // the status line's message, since the flag was last raised
     let focusParked = false; // a handler disabled the focused button
+    let gameEnded = false; // a handler played a game to its end
 
     // ---- the game's handlers, one at a time, and the input that waits for them ---------------
     let busy = true; // until the start-up has run
@@ -269,6 +270,15 @@ const Page = (() => {
         row.setAttribute('aria-label', format(said('batonnetsEnJeu'), count));
         const parked = focusParked;
         focusParked = false;
+        if (gameEnded && !$('jouer').disabled) {
+            // A game is over and the next thing a player does is start another: Jouer takes
+            // the focus, once the result has been said.
+            gameEnded = false;
+            announcer.flush();
+            $('jouer').focus();
+            return;
+        }
+        gameEnded = false;
         if ((focused && !focused.inPlay) || parked) {
             const to = after || before;
             if (to) to.el.focus();
@@ -433,6 +443,9 @@ const Page = (() => {
                 focusParked = true;
             }
             b.disabled = !on;
+        },
+        gameEnded() {
+            gameEnded = true;
         },
         optionSelected: (id) => ($(id).getAttribute('aria-checked') === 'true' ? 1 : 0),
         say(text, a, b) {

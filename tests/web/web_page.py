@@ -197,6 +197,8 @@ def play(b, by_keys, tabs=4):
             walk.append(b.js("return document.activeElement.id"))
         check(walk == ["batonnet1", "batonnet2", "batonnet1", "batonnet19", "batonnet0"],
               f"Jouer greyed hands the focus to the row, which the arrows walk ({walk})")
+        mark = b.js("const s = getComputedStyle(document.activeElement); return [s.outlineStyle, s.outlineWidth, s.outlineColor]")
+        check(mark == ["solid", "2px", "rgb(255, 255, 160)"], f"the focused stick is marked ({mark})")
     else:
         b.click(315, 402)  # Jouer
     while True:
@@ -315,8 +317,8 @@ def keyboard():
     play(b, by_keys=True, tabs=2)  # from Joueur
     check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
           "the game won by the keyboard")
-    mark = b.js("const s = getComputedStyle(document.activeElement); return [document.activeElement.className, s.outlineStyle, s.outlineWidth, s.outlineColor]")
-    check(mark == ["stick", "solid", "2px", "rgb(255, 255, 160)"], f"the focus on the last stick is marked for the keyboard ({mark})")
+    mark = b.js("const s = getComputedStyle(document.activeElement); return [document.activeElement.id, s.outlineStyle, s.outlineWidth, s.outlineColor]")
+    check(mark == ["jouer", "solid", "2px", "rgb(255, 255, 255)"], f"the game over, Jouer has the focus, marked ({mark})")
     ActionChains(b.d).send_keys(Keys.ESCAPE).perform()
     time.sleep(0.2)
     b.idle()
