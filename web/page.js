@@ -312,9 +312,34 @@ const Page = (() => {
         let px = parseFloat(getComputedStyle(span).fontSize);
         while (span.offsetWidth > room && px > 8) span.style.fontSize = `${--px}px`;
     }
+    // A frame's title placed by its ink, as the desktop places it: centred in its band
+    // while every glyph, shadow and all, lies inside the band's border with a pixel to
+    // spare; else moved into it by whole pixels, and set a pixel smaller only while its
+    // ink is taller or wider than that.
+    const ink = document.createElement('canvas').getContext('2d');
+    function placeTitle(el) {
+        const band = el.offsetHeight;
+        const [first, last] = [2, band - 3]; // the rows the ink may take
+        const room = el.offsetWidth - 10;
+        for (let px = parseFloat(getComputedStyle(el).fontSize); ; --px) {
+            ink.font = `bold ${px}px "Batonnets Sans"`;
+            const m = ink.measureText(el.textContent);
+            const ascent = Math.round(m.fontBoundingBoxAscent);
+            const baseline = Math.round((band - ascent - Math.round(m.fontBoundingBoxDescent)) / 2 + ascent);
+            const top = Math.floor(baseline - m.actualBoundingBoxAscent);
+            const bottom = Math.ceil(baseline + m.actualBoundingBoxDescent); // the shadow's row
+            const wide = Math.ceil(m.actualBoundingBoxLeft + m.actualBoundingBoxRight) + 1 > room;
+            if ((bottom - top > last - first || wide) && px > 8) continue;
+            const shift = top < first ? first - top : bottom > last ? last - bottom : 0;
+            el.style.fontSize = `${px}px`;
+            el.style.lineHeight = `${band + 2 * shift}px`;
+            return;
+        }
+    }
     const shrinkCaptions = () => {
         for (const b of win.querySelectorAll('.button')) shrink(b.firstElementChild, b.clientWidth - 12);
         shrink(status.firstElementChild, status.clientWidth - 8);
+        for (const t of win.querySelectorAll('.title')) placeTitle(t);
     };
 
     const pictures = [lidPicture, boards[0], boards[1]].map((img) => img.decode().catch(() => {}));
