@@ -13,9 +13,11 @@ cd "$(dirname "$0")/.."
 # qt6-base-dev pulls in.
 # qt6-l10n-tools has lrelease, which compiles the translations into the program.
 run_pkgs=(cmake g++ make qt6-base-dev qt6-l10n-tools libgl-dev fonts-liberation)
-# The page: Debian's Emscripten (with its node), the Liberation fonts it ships, and Python to
-# convert the translations; GoogleTest's sources for the core's tests under node.
-web_pkgs=(cmake make emscripten nodejs python3 fonts-liberation libgtest-dev)
+# The page: Debian's Emscripten (with its node), the Liberation fonts it ships, cut and
+# compressed by fontTools, and Python to convert the translations; GoogleTest's sources
+# for the core's tests under node.
+web_pkgs=(cmake make emscripten nodejs python3 python3-fonttools python3-brotli fonts-liberation
+    libgtest-dev)
 # debian/control names the rest (its Build-Depends), installed below.
 package_pkgs=(dpkg-dev debhelper)
 test_pkgs=(libgtest-dev xvfb xauth xdotool x11-utils libx11-dev imagemagick desktop-file-utils appstream

@@ -246,6 +246,8 @@ def clicks():
         return out;""", list(PLACES))
     for name, place in PLACES.items():
         check(tuple(round(v) for v in places[name]) == place, f"{name} at {place} ({places[name]})")
+    fonts = b.js("return [...document.fonts].map((f) => `${f.family} ${f.status}`)")
+    check(fonts == ["Batonnets Sans loaded", "Batonnets Serif loaded"], f"the page's own fonts: {fonts}")
     diff = ImageChops.difference(page, desktop).convert("L")
     same = sum(1 for v in diff.getdata() if v == 0) / (857 * 429)
     print(f"first frame: {same:.1%} of its pixels identical to the desktop's")
