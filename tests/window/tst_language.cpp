@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window in each language it ships, and under the C locale: every caption, message and
 // name a screen reader hears is that language's, each caption whole in its control at
-// full size, by its advance and by the ink of every glyph, and the lid carries the rules
-// in it. Run at 1x, 2x and 1.5x, where the captions' ink and the lid's picture differ.
-#include <QBackingStore>
+// full size by its advance (tst_look checks the ink of every glyph), and the lid carries the
+// rules in it. Run at 1x, 2x and 1.5x, where the lid's picture differs.
 #include <QFontMetrics>
 #include <QTest>
 #include <QTranslator>
 
-#include <cmath>
 #include <utility>
 
 #include "Announcer.h"
@@ -111,90 +109,6 @@ class TstLanguage : public QObject {
         w.click(w.f.joue()); // the computer answers 19 with the next two
         QCOMPARE(descriptionOf(w.f.batonnet(0)), in(texts::PrisParVous));
         QCOMPARE(descriptionOf(w.f.batonnet(1)), in(texts::PrisParOrdinateur));
-    }
-
-    // Every caption's ink, shadow, descenders and accents included, lies inside its face
-    // with a device pixel to spare: a glyph the face's edge cuts runs its ink up to the edge.
-    // The ink is what the caption changes in the backing store, against the same control
-    // captioned with nothing. The faces: a button inside its 1-px edge, an option button
-    // whole, a frame's title band (its top 20 px) inside the frame's 1-px border, the status
-    // line inside its 1-px border.
-    void captionsInkInside_data() {
-        QTest::addColumn<QString>("language");
-        for (const char* language : {"fr", "en", "de", "es", "it"})
-            QTest::newRow(language) << QString(language);
-    }
-
-    void captionsInkInside() {
-        QFETCH(QString, language);
-        chooseLanguage({language});
-        GameWindow w;
-        const qreal dpr = w.f.devicePixelRatioF();
-        const auto backingStore = [&] {
-            settle();
-            return static_cast<const QImage*>(w.f.backingStore()->paintDevice())->copy();
-        };
-        const std::pair<QWidget*, const char*> captions[] = {
-            {w.f.jouer(), texts::Jouer},
-            {w.f.joue(), texts::Joue},
-            {w.f.ouvrir(), texts::Ouvrir},
-            {w.f.fermer(), texts::Fermer},
-            {w.f.quitter(), texts::Quitter},
-            {w.f.vkFrame1(), texts::Force},
-            {w.f.force(0), texts::Normale},
-            {w.f.force(1), texts::Expert},
-            {w.f.vkFrame2(), texts::Debut},
-            {w.f.debut(0), texts::Joueur},
-            {w.f.debut(1), texts::Ordinateur},
-            {w.f.resultat(), texts::AVousDeJouer},
-            {w.f.resultat(), texts::OrdinateurJoue},
-            {w.f.resultat(), texts::VousGagnez},
-            {w.f.resultat(), texts::JaiGagne},
-        };
-        const auto faceOf = [](QWidget* c) {
-            if (qobject_cast<OptionButton*>(c)) return c->rect();
-            if (qobject_cast<TitledFrame*>(c)) return QRect(1, 1, c->width() - 2, 18);
-            return c->rect().adjusted(1, 1, -1, -1);
-        };
-        const auto caption = [&](QWidget* c, const char* french) {
-            const QString text = *french ? translated(french) : QString();
-            if (auto* b = qobject_cast<QAbstractButton*>(c))
-                b->setText(text);
-            else if (auto* f = qobject_cast<TitledFrame*>(c))
-                f->setTitle(text);
-            else
-                w.f.setResultatText(french);
-        };
-        for (const auto& [control, french] : captions) {
-            caption(control, french);
-            const QImage with = backingStore();
-            caption(control, "");
-            const QImage without = backingStore();
-            caption(control, french);
-            // The face in whole device pixels, a pixel to spare on each side, and the ink.
-            const QRect face = faceOf(control);
-            const QRectF logical(control->mapTo(&w.f, face.topLeft()), face.size());
-            const QRect room(QPoint(int(std::ceil(logical.left() * dpr)) + 1,
-                                    int(std::ceil(logical.top() * dpr)) + 1),
-                             QPoint(int(std::floor(logical.right() * dpr)) - 2,
-                                    int(std::floor(logical.bottom() * dpr)) - 2));
-            const QRect all = QRect(control->mapTo(&w.f, QPoint()) * dpr, control->size() * dpr)
-                                  .adjusted(-2, -2, 2, 2); // rounded at 1.5x
-            QRect ink;
-            for (int y = all.top(); y <= all.bottom(); ++y)
-                for (int x = all.left(); x <= all.right(); ++x)
-                    if (with.pixel(x, y) != without.pixel(x, y)) ink |= QRect(x, y, 1, 1);
-            QVERIFY2(!ink.isEmpty(), qPrintable(translated(french)));
-            const auto corners = [](QRect r) {
-                return QString("%1,%2 to %3,%4")
-                    .arg(r.left())
-                    .arg(r.top())
-                    .arg(r.right())
-                    .arg(r.bottom());
-            };
-            QVERIFY2(room.contains(ink), qPrintable(translated(french) + ": ink " + corners(ink) +
-                                                    " outside " + corners(room)));
-        }
     }
 
     // What a screen reader hears in each language, as a player hears it: the row of sticks
