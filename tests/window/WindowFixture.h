@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BatonnetsWindow.h"
+#include "DesktopContrast.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
 
@@ -53,7 +54,9 @@ struct GameWindow {
     PacedWindow f;
     BaseBatonnets game{f};
 
-    GameWindow() {
+    // Following the desktop's high-contrast setting as main() makes it, if asked.
+    explicit GameWindow(bool followingDesktop = false) {
+        if (followingDesktop) followDesktopContrast(f);
         wire(f, game);
         f.show();
         QApplication::setActiveWindow(&f);

@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "DesktopContrast.h"
 #include "GradientButton.h"
 #include "WindowFixture.h"
 
@@ -107,20 +106,6 @@ class FakePortal : public QObject, protected QDBusContext {
     QList<QDBusMessage> held_;
 };
 
-// The game's window, following the desktop as main() makes it, shown once the reading started.
-struct FollowingWindow {
-    PacedWindow f;
-    BaseBatonnets game{f};
-    FollowingWindow() {
-        wire(f, game);
-        followDesktopContrast(f);
-        f.show();
-        QApplication::setActiveWindow(&f);
-        if (!QTest::qWaitForWindowExposed(&f)) qFatal("window not shown");
-        settle();
-    }
-};
-
 class TstDesktopContrast : public QObject {
     Q_OBJECT
   private slots:
@@ -170,7 +155,7 @@ class TstDesktopContrast : public QObject {
             fake->settings = portal;
             fake->readOne = readOne;
         }
-        FollowingWindow w;
+        GameWindow w(true);
         if (fake) QTRY_COMPARE(fake->answered, 1);
         QTest::qWait(100); // the answer on its way to the game
         QCOMPARE(strip(w.f), high ? HighContrastStrip : NormalStrip);
@@ -182,7 +167,7 @@ class TstDesktopContrast : public QObject {
         FakePortal fake;
         fake.settings = {{Gnome, {{"high-contrast", true}}}};
         fake.holdAnswers = true;
-        FollowingWindow w;
+        GameWindow w(true);
         QCOMPARE(strip(w.f), NormalStrip);
         fake.release();
         QTRY_COMPARE(strip(w.f), HighContrastStrip);
@@ -193,7 +178,7 @@ class TstDesktopContrast : public QObject {
     void switchDuringAnimation() {
         FakePortal fake;
         fake.settings = {{Gnome, {{"high-contrast", false}}}};
-        FollowingWindow w;
+        GameWindow w(true);
         QTRY_COMPARE(fake.answered, 1);
         int switchedAt = -1, lookAt = -1, shownAt = -1;
         // Each pass, as the game makes it: flip the switch at the 300th, note when the window
