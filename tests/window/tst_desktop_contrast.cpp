@@ -57,8 +57,9 @@ class FakePortal : public QObject, protected QDBusContext {
         QDBusConnection::disconnectFromBus(Name);
     }
 
-    // Sends the answers held back so far.
+    // Sends the answers held back, once the game has asked.
     void release() {
+        QTRY_VERIFY(!held_.isEmpty());
         for (const QDBusMessage& call : std::exchange(held_, {})) {
             bus_.send(call.createReply(
                 QVariant::fromValue(answer(call.arguments().at(0).toStringList()))));
