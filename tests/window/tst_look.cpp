@@ -133,31 +133,22 @@ class TstLook : public QObject {
     // scale. BATONNETS_GOLDEN_WRITE=1 writes the pictures anew, to be looked at and committed.
     void normalLookPinned() {
         GameWindow w;
-        if (w.f.devicePixelRatioF() != 1 && w.f.devicePixelRatioF() != 2)
-            QSKIP("pinned at 1x and 2x");
+        const qreal dpr = w.f.devicePixelRatioF();
+        if (dpr != 1 && dpr != 2) QSKIP("pinned at 1x and 2x");
         const QImage shown = devicePixels(w.f);
-        const QString name = QStringLiteral("start@%1x.png").arg(w.f.devicePixelRatioF());
+        const QString name = QStringLiteral("start@%1x.png").arg(dpr);
         const QString path = QStringLiteral(BATONNETS_GOLDEN_DIR "/") + name;
         if (qEnvironmentVariableIsSet("BATONNETS_GOLDEN_WRITE")) QVERIFY(shown.save(path));
         const QImage golden = QImage(path).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), golden.size());
-        int moved = 0;
-        QRect where;
+        QRect moved;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
-                if (shown.pixel(x, y) != golden.pixel(x, y)) {
-                    ++moved;
-                    where |= QRect(x, y, 1, 1);
-                }
-        if (moved) shown.save(QDir::current().filePath(QStringLiteral("actual-") + name));
-        QVERIFY2(moved == 0,
-                 qPrintable(QStringLiteral("%1 pixels differ from %2, within %3,%4 %5x%6")
-                                .arg(moved)
-                                .arg(path)
-                                .arg(where.x())
-                                .arg(where.y())
-                                .arg(where.width())
-                                .arg(where.height())));
+                if (shown.pixel(x, y) != golden.pixel(x, y)) moved |= QRect(x, y, 1, 1);
+        if (!moved.isEmpty())
+            shown.save(QDir::current().filePath(QStringLiteral("actual-") + name));
+        QVERIFY2(moved.isEmpty(),
+                 qPrintable("pixels differ from " + path + ", within " + corners(moved)));
     }
 
     // Every text the window shows, read from its pixels in each look, in each language: in high
