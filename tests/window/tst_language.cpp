@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <map>
 #include <utility>
 
 #include "Announcer.h"
@@ -25,12 +26,54 @@ using namespace batonnets::test;
 class TstLanguage : public QObject {
     Q_OBJECT
   private slots:
+    // What a screen reader hears in each language, as a player hears it: the row of sticks as
+    // a game starts, then each announcement of that game (the player's two sticks, the
+    // computer's move of one, a stick, its move of three, the lid closed and opened), then the
+    // row again.
     void eachLanguage_data() {
         QTest::addColumn<QStringList>("desktop"); // QLocale::uiLanguages(), as Qt gives them
         QTest::addColumn<QString>("language");    // the one the game speaks
         QTest::addColumn<QString>("jouer");       // Jouer's caption in it
-        const auto row = [](const char* name, QStringList desktop, QString language,
-                            QString jouer) { QTest::newRow(name) << desktop << language << jouer; };
+        QTest::addColumn<QStringList>("heard");
+        const std::map<QString, QStringList> heard = {
+            {"fr",
+             {"Bâtonnets, 20 en jeu", "A vous de jouer...", "Il en reste 19.", "Il en reste 18.",
+              "L'ordinateur joue",
+              "L'ordinateur prend 1 bâtonnet, il en reste 17. A vous de jouer...",
+              "Il en reste 16.", "L'ordinateur joue",
+              "L'ordinateur prend 3 bâtonnets, il en reste 13. A vous de jouer...",
+              "Couvercle fermé", "Couvercle ouvert", "Bâtonnets, 13 en jeu"}},
+            {"en",
+             {"Sticks, 20 in play", "Your move...", "19 left.", "18 left.", "Computer's move...",
+              "The computer takes 1 stick, 17 left. Your move...", "16 left.", "Computer's move...",
+              "The computer takes 3 sticks, 13 left. Your move...", "Lid closed", "Lid open",
+              "Sticks, 13 in play"}},
+            {"de",
+             {"Stäbchen, 20 im Spiel", "Sie sind am Zug...", "Noch 19 übrig.", "Noch 18 übrig.",
+              "Der Computer zieht",
+              "Der Computer nimmt 1 Stäbchen, noch 17 übrig. Sie sind am Zug...", "Noch 16 übrig.",
+              "Der Computer zieht",
+              "Der Computer nimmt 3 Stäbchen, noch 13 übrig. Sie sind am Zug...",
+              "Deckel geschlossen", "Deckel offen", "Stäbchen, 13 im Spiel"}},
+            {"es",
+             {"Palillos, 20 en juego", "Te toca jugar...", "Palillos restantes: 19.",
+              "Palillos restantes: 18.", "Juega el ordenador",
+              "El ordenador retira 1 palillo. Palillos restantes: 17. Te toca jugar...",
+              "Palillos restantes: 16.", "Juega el ordenador",
+              "El ordenador retira 3 palillos. Palillos restantes: 13. Te toca jugar...",
+              "Tapa cerrada", "Tapa abierta", "Palillos, 13 en juego"}},
+            {"it",
+             {"Bastoncini, 20 in gioco", "Tocca a te...", "Bastoncini rimasti: 19.",
+              "Bastoncini rimasti: 18.", "Tocca al computer...",
+              "Il computer prende 1 bastoncino. Bastoncini rimasti: 17. Tocca a te...",
+              "Bastoncini rimasti: 16.", "Tocca al computer...",
+              "Il computer prende 3 bastoncini. Bastoncini rimasti: 13. Tocca a te...",
+              "Coperchio chiuso", "Coperchio aperto", "Bastoncini, 13 in gioco"}},
+        };
+        const auto row = [&](const char* name, QStringList desktop, QString language,
+                             QString jouer) {
+            QTest::newRow(name) << desktop << language << jouer << heard.at(language);
+        };
         row("C", {"C"}, "fr", "Jouer");
         row("en", {"en-US", "en-Latn-US", "en"}, "en", "Play");
         row("de", {"de-DE", "de-Latn-DE", "de"}, "de", "Spielen");
@@ -43,6 +86,7 @@ class TstLanguage : public QObject {
         QFETCH(QStringList, desktop);
         QFETCH(QString, language);
         QFETCH(QString, jouer);
+        QFETCH(QStringList, heard);
         chooseLanguage(desktop);
         QCOMPARE(batonnets::language(), language);
         // What a French text becomes: itself in French; otherwise its translation, the
@@ -90,7 +134,7 @@ class TstLanguage : public QObject {
         }
 
         // The lid, closed with the rules on it: on the screen at 1x, and from its 2x
-        // picture on a high-density screen. Then the sticks, and a move each way.
+        // picture on a high-density screen. Then the sticks, and the game that is heard.
         QCOMPARE(nameOf(w.f.couvercle()), in(texts::Couvercle));
         QCOMPARE(descriptionOf(w.f.couvercle()), in(texts::Ferme));
         const QString lid = language == "fr" ? "couvercle" : "couvercle_" + language;
@@ -99,74 +143,28 @@ class TstLanguage : public QObject {
         else
             QCOMPARE(w.f.couvercle()->picture().toImage().convertToFormat(QImage::Format_RGB32),
                      picture(lid + "@2x"));
+        const auto group = [&] { return acc(w.f.batonnet(0))->parent()->text(QAccessible::Name); };
+        const auto announced = [&] { return w.f.resultat()->findChildren<Announcement*>(); };
+        w.f.settleControls(); // the messages shown above said
+        const qsizetype before = announced().size();
         w.click(w.f.jouer());
+        QStringList said{group()};
         QCOMPARE(descriptionOf(w.f.couvercle()), in(texts::Ouvert));
         for (int i = 0; i < 20; ++i) {
             QCOMPARE(nameOf(w.f.batonnet(i)), in(texts::Batonnet) + ' ' + QString::number(i + 1));
             QCOMPARE(descriptionOf(w.f.batonnet(i)), in(texts::EnJeu));
         }
-        w.click(w.f.batonnet(0));
-        w.click(w.f.joue()); // the computer answers 19 with the next two
-        QCOMPARE(descriptionOf(w.f.batonnet(0)), in(texts::PrisParVous));
-        QCOMPARE(descriptionOf(w.f.batonnet(1)), in(texts::PrisParOrdinateur));
-    }
-
-    // What a screen reader hears in each language, as a player hears it: the row of sticks
-    // as a game starts, then each announcement of that game (the player's two sticks, the
-    // computer's move of one, a stick, its move of three, the lid closed and opened), then
-    // the row again.
-    void announcements_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("heard");
-        const auto row = [](const char* language, QStringList heard) {
-            QTest::newRow(language) << QString(language) << heard;
-        };
-        row("fr", {"Bâtonnets, 20 en jeu", "A vous de jouer...", "Il en reste 19.",
-                   "Il en reste 18.", "L'ordinateur joue",
-                   "L'ordinateur prend 1 bâtonnet, il en reste 17. A vous de jouer...",
-                   "Il en reste 16.", "L'ordinateur joue",
-                   "L'ordinateur prend 3 bâtonnets, il en reste 13. A vous de jouer...",
-                   "Couvercle fermé", "Couvercle ouvert", "Bâtonnets, 13 en jeu"});
-        row("en",
-            {"Sticks, 20 in play", "Your move...", "19 left.", "18 left.", "Computer's move...",
-             "The computer takes 1 stick, 17 left. Your move...", "16 left.", "Computer's move...",
-             "The computer takes 3 sticks, 13 left. Your move...", "Lid closed", "Lid open",
-             "Sticks, 13 in play"});
-        row("de", {"Stäbchen, 20 im Spiel", "Sie sind am Zug...", "Noch 19 übrig.",
-                   "Noch 18 übrig.", "Der Computer zieht",
-                   "Der Computer nimmt 1 Stäbchen, noch 17 übrig. Sie sind am Zug...",
-                   "Noch 16 übrig.", "Der Computer zieht",
-                   "Der Computer nimmt 3 Stäbchen, noch 13 übrig. Sie sind am Zug...",
-                   "Deckel geschlossen", "Deckel offen", "Stäbchen, 13 im Spiel"});
-        row("es", {"Palillos, 20 en juego", "Te toca jugar...", "Palillos restantes: 19.",
-                   "Palillos restantes: 18.", "Juega el ordenador",
-                   "El ordenador retira 1 palillo. Palillos restantes: 17. Te toca jugar...",
-                   "Palillos restantes: 16.", "Juega el ordenador",
-                   "El ordenador retira 3 palillos. Palillos restantes: 13. Te toca jugar...",
-                   "Tapa cerrada", "Tapa abierta", "Palillos, 13 en juego"});
-        row("it", {"Bastoncini, 20 in gioco", "Tocca a te...", "Bastoncini rimasti: 19.",
-                   "Bastoncini rimasti: 18.", "Tocca al computer...",
-                   "Il computer prende 1 bastoncino. Bastoncini rimasti: 17. Tocca a te...",
-                   "Bastoncini rimasti: 16.", "Tocca al computer...",
-                   "Il computer prende 3 bastoncini. Bastoncini rimasti: 13. Tocca a te...",
-                   "Coperchio chiuso", "Coperchio aperto", "Bastoncini, 13 in gioco"});
-    }
-
-    void announcements() {
-        QFETCH(QString, language);
-        QFETCH(QStringList, heard);
-        chooseLanguage({language});
-        GameWindow w;
-        const auto row = [&] { return acc(w.f.batonnet(0))->parent()->text(QAccessible::Name); };
-        w.click(w.f.jouer());
-        QStringList said{row()};
-        QWidget* const clicks[] = {w.f.batonnet(0), w.f.batonnet(1), w.f.joue(),  w.f.batonnet(3),
-                                   w.f.joue(),      w.f.fermer(),    w.f.ouvrir()};
-        for (QWidget* c : clicks)
+        for (QWidget* c : {w.f.batonnet(0), w.f.batonnet(1)})
             w.click(c);
-        for (Announcement* a : w.f.resultat()->findChildren<Announcement*>())
+        w.click(w.f.joue()); // the computer takes one
+        QCOMPARE(descriptionOf(w.f.batonnet(0)), in(texts::PrisParVous));
+        QCOMPARE(descriptionOf(w.f.batonnet(2)), in(texts::PrisParOrdinateur));
+        for (QWidget* c : std::initializer_list<QWidget*>{w.f.batonnet(3), w.f.joue(), w.f.fermer(),
+                                                          w.f.ouvrir()})
+            w.click(c);
+        for (Announcement* a : announced().mid(before))
             said << nameOf(a);
-        QCOMPARE(said << row(), heard);
+        QCOMPARE(said << group(), heard);
     }
 };
 
