@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The real program told by the real XDG desktop portal (xdg-desktop-portal with its GTK backend,
-# as on GNOME), in a private session bus, GNOME's settings in a private keyfile, that the player
-# turned GNOME's high contrast on: the window opens in the high-contrast look, its strip black
-# (tst_look reads that look's every text). Turned off during play, the window is the game's own
-# look again, to the pixel; on again, high contrast again. And --high-contrast holds whatever the
-# desktop says.
+# The real program told by the real XDG desktop portal (with its GTK backend, as on GNOME) on a
+# private session bus that GNOME's high contrast (in a private keyfile) is on, then off, then on
+# again, and --high-contrast holding whatever the desktop says. tst_look reads that look's texts.
 [ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh"
-# The portal's document store mounts itself in the runtime directory: unmounted before the
-# directory goes.
-trap 'fusermount3 -uz "$WORK/doc" 2>/dev/null; cleanup' EXIT
 export HOME=$WORK XDG_RUNTIME_DIR=$WORK XDG_CONFIG_HOME=$WORK/config
 export GSETTINGS_BACKEND=keyfile XDG_CURRENT_DESKTOP=GNOME
 start_xvfb
