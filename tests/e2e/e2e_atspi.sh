@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game as a screen-reader user plays it, in a private session bus, at its real pace.
-# Through the accessibility bus alone (atspi.py): under Xvfb a whole game is won; under a
-# headless weston (`e2e_atspi.sh lid`) the lid slides open in about its second while the
-# program answers. With the real Orca screen reader (`e2e_atspi.sh orca`, orca.py): a whole
-# game played by keyboard under Xvfb from nothing but what Orca says. The window is painted.
+# The game as a screen-reader user plays it, on a private session bus, at its real pace: won
+# through the accessibility bus alone under Xvfb (atspi.py); the lid read as it slides under a
+# headless weston (`lid`); won by keyboard from what the real Orca says (`orca`, orca.py).
 [ -n "${E2E_SESSION_BUS:-}" ] || E2E_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 mode=${1:-play}

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package as a distribution would take it: built twice from copies of the
-# sources and compared byte for byte, checked by lintian and the metadata validators,
-# installed (as root, or through sudo), its program asked for --version and --help, and
-# started in German and in French.
-# Expects SOURCE_DIR, WORK_DIR (scratch space), BIN (the game of the build tree), APP_ID,
-# VERSION, RELEASE_DATE and ASSETS in the environment.
+# The Debian package as a distribution would take it, section by section below. Expects SOURCE_DIR,
+# WORK_DIR (scratch space), BIN (the build tree's game), APP_ID, VERSION, RELEASE_DATE and ASSETS.
 source "$(dirname "$0")/lib.sh"
 
 # The pictures' file times must not reach the program: Qt's resource compiler stores

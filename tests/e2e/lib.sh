@@ -7,6 +7,8 @@ WORK=$(mktemp -d)
 PIDS=() # stopped when the test ends
 cleanup() {
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # A desktop portal the program woke mounts its document store in the runtime directory.
+    fusermount3 -uz "$WORK/doc" 2>/dev/null || true
     [ -n "${E2E_KEEP:-}" ] && echo "kept $WORK" >&2 || rm -rf "$WORK"
 }
 trap cleanup EXIT

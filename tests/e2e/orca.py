@@ -1,13 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A blind player's game: keys typed with xdotool, and nothing read but what Orca says, the
-# SPEECH OUTPUT lines of its debug log. The player moves first on 20 sticks and always
-# leaves the computer 4k + 1 of them, counting from what it hears: after each stick taken
-# how many are left, after each computer move what it took and how many are left. Every
-# message of the status line must be heard in its own words, once, in order; at the end
-# the focus on Jouer, after the result.
-# Usage: orca.py WORK. Starts Orca, touches WORK/orca-ready once Orca speaks, then plays
-# the game the caller starts; Orca's whole log is kept in WORK/orca.log.
+# A blind player's game: keys typed with xdotool, nothing read but Orca's SPEECH OUTPUT lines.
+# The player always leaves the computer 4k + 1 sticks, counting from what it hears; every status
+# message must be heard once, in order, and at the end the focus on Jouer, after the result.
+# Usage: orca.py WORK. Touches WORK/orca-ready once Orca speaks, then plays the game the caller
+# starts; Orca's whole log is kept in WORK/orca.log.
 import atexit
 import os
 import re

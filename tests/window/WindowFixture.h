@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBackingStore>
 #include <QImage>
 #include <QScreen>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "BatonnetsWindow.h"
+#include "DesktopContrast.h"
 #include "Wiring.h"
 #include "game/BaseBatonnets.h"
 
@@ -52,7 +54,9 @@ struct GameWindow {
     PacedWindow f;
     BaseBatonnets game{f};
 
-    GameWindow() {
+    // Following the desktop's high-contrast setting as main() makes it, if asked.
+    explicit GameWindow(bool followingDesktop = false) {
+        if (followingDesktop) followDesktopContrast(f);
         wire(f, game);
         f.show();
         QApplication::setActiveWindow(&f);
@@ -81,6 +85,21 @@ const auto descriptionOf = [](QObject* o) { return acc(o)->text(QAccessible::Des
 inline void settle() {
     for (int k = 0; k < 5; ++k)
         QCoreApplication::processEvents();
+}
+
+// What the window painted, in the screen's own pixels (two a point on a 2x screen). On the
+// offscreen platform QScreen::grabWindow clips to the logical size.
+inline QImage devicePixels(const QWidget& w) {
+    settle();
+    return static_cast<const QImage*>(w.backingStore()->paintDevice())
+        ->convertToFormat(QImage::Format_RGB32);
+}
+
+// Where a control lies in the window's device pixels.
+inline QRect devicePlace(const QWidget* c) {
+    const qreal dpr = c->devicePixelRatioF();
+    const QRect r(c->mapTo(c->window(), QPoint(0, 0)), c->size());
+    return QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect();
 }
 
 } // namespace batonnets::test

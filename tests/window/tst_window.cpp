@@ -3,7 +3,6 @@
 // technology: its layout and roles, the lid's slides at the game's pace, even on a display that
 // stops answering, the fast paint paths, the status line, and the 2x pictures on a
 // high-density screen.
-#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTest>
@@ -145,8 +144,7 @@ class TstWindow : public QObject {
         if (scale == 1.0) QSKIP("the tst_hidpi runs set QT_SCALE_FACTOR");
         GameWindow w;
         const auto check = [&](const char* name, QRect area, QPoint origin = {}) {
-            settle();
-            const auto* screen = static_cast<const QImage*>(w.f.backingStore()->paintDevice());
+            const QImage screen = devicePixels(w.f);
             const QPoint at = (QPointF(area.topLeft()) * scale).toPoint(),
                          from = (QPointF(origin) * scale).toPoint();
             const auto differenceFrom = [&](const QString& file, qreal ratio) {
@@ -154,7 +152,7 @@ class TstWindow : public QObject {
                 double total = 0, n = 0;
                 for (int y = 2; y < area.height() * scale - 2; ++y)
                     for (int x = 2; x < area.width() * scale - 2; ++x, ++n) {
-                        const QRgb a = screen->pixel(at + QPoint(x, y)),
+                        const QRgb a = screen.pixel(at + QPoint(x, y)),
                                    b = expected.pixel(from + QPoint(x, y));
                         total += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
                                  qAbs(qBlue(a) - qBlue(b));
