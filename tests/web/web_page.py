@@ -205,8 +205,6 @@ def clicks():
     b.click(315, 402)  # Jouer
     expected, said = play(b, by_keys=False), b.said()
     check(b.js("return document.querySelector('#window.keyboard') === null"), "no focus mark for a player who clicks")
-    check(b.js("return document.querySelector('#resultat span').textContent") == "Vous gagnez !",
-          "the game won by clicks")
     check(said == expected, "the live region says each message once, in order:\n      "
           + "\n      ".join(said) + ("" if said == expected else "\n    expected:\n      " + "\n      ".join(expected)))
     nodes = b.ax()
