@@ -135,26 +135,26 @@ OptionButton::State OptionButton::currentState() const {
     return {state, size(), devicePixelRatioF(), text()};
 }
 
-void OptionButton::render(const State& look) {
-    const qreal dpr = look.dpr;
-    face_ = facePixmap(look.size, dpr);
+void OptionButton::render(const State& state) {
+    const qreal dpr = state.dpr;
+    face_ = facePixmap(state.size, dpr);
     face_.fill(colours_.back);
-    faceState_ = look;
+    faceState_ = state;
     stale_ = false;
-    if (look.size.isEmpty()) return;
+    if (state.size.isEmpty()) return;
 
-    const bool enabled = look.state & Enabled;
+    const bool enabled = state.state & Enabled;
     QPainter p(&face_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     // The round indicator: a sunken white well with a dark rim, an orange inner ring while
     // the mouse is over it, and a green dot when selected.
-    const qreal d = std::min<qreal>(IndicatorSize, look.size.height() - 2);
-    const QRectF well(IndicatorLeft + 0.5, (look.size.height() - d) / 2.0, d - 1, d - 1);
+    const qreal d = std::min<qreal>(IndicatorSize, state.size.height() - 2);
+    const QRectF well(IndicatorLeft + 0.5, (state.size.height() - d) / 2.0, d - 1, d - 1);
     QRadialGradient wellFill(well.center() + QPointF(d / 6, d / 6), d / 1.4);
     if (enabled) {
-        const bool down = look.state & Down;
+        const bool down = state.state & Down;
         wellFill.setColorAt(0, down ? QColor(200, 200, 195) : Qt::white);
         wellFill.setColorAt(1, down ? QColor(170, 170, 165) : QColor(210, 210, 205));
         p.setPen(QPen(colours_.rim, 1));
@@ -166,12 +166,12 @@ void OptionButton::render(const State& look) {
     p.setBrush(wellFill);
     p.drawEllipse(well);
 
-    if (look.state & Hovered) {
+    if (state.state & Hovered) {
         p.setPen(QPen(QColor(248, 179, 48), 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(well.adjusted(1.5, 1.5, -1.5, -1.5));
     }
-    if (look.state & Checked) {
+    if (state.state & Checked) {
         const qreal r = d * 0.24;
         QRadialGradient dot(well.center() - QPointF(r / 3, r / 3), r * 1.4);
         if (enabled) {
@@ -189,17 +189,17 @@ void OptionButton::render(const State& look) {
     p.setFont(font());
     p.setPen(enabled ? colours_.caption : QColor(150, 150, 150));
     const int textLeft = IndicatorLeft + IndicatorSize + TextGap;
-    const QRect textArea(textLeft, 0, look.size.width() - textLeft - 1, look.size.height());
+    const QRect textArea(textLeft, 0, state.size.width() - textLeft - 1, state.size.height());
     const QString shown =
-        QFontMetrics(font()).elidedText(look.text, Qt::ElideRight, textArea.width() - 2);
+        QFontMetrics(font()).elidedText(state.text, Qt::ElideRight, textArea.width() - 2);
     QRect drawn;
     p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, shown, &drawn);
 
-    if (look.state & Focused) {
+    if (state.state & Focused) {
         // A solid box 2 px thick round the caption, kept inside the button.
         const QRect box =
             drawn.adjusted(-FocusGap - FocusWidth, -FocusWidth, FocusGap + FocusWidth, FocusWidth)
-                .intersected(QRect(QPoint(0, 0), look.size));
+                .intersected(QRect(QPoint(0, 0), state.size));
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setClipRegion(QRegion(box).subtracted(
             QRegion(box.adjusted(FocusWidth, FocusWidth, -FocusWidth, -FocusWidth))));
